@@ -1,0 +1,1038 @@
+#include "configurator.h"
+
+#include "ui_configurator.h"
+
+#include "app/dynamicqdialog.h"
+#include "app/eventlog.h"
+#include "app/helptexts.h"
+#include "app/languagefile.h"
+#include "devices/angle/aq420device.h"
+#include "devices/fls/flsdevice.h"
+#include "devices/tag/wiredtagdevice.h"
+#include "devices/wireless/bledevice.h"
+#include "link/frame.h"
+#include "link/pollcycle.h"
+#include "link/portconnection.h"
+#include "link/protocol.h"
+#include "link/ringbuffer.h"
+#include "link/sharedtimers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDebug>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+#include <chrono>
+
+// Resources of a static library are registered by hand.
+static void initCoreResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+using namespace std::chrono_literals;
+
+constexpr QSize kWindowSize(800, 600);
+constexpr QSize kHelpWindowSize(1080, 600);
+constexpr int kSmallScreenHeight = 700; // px; below it the window shrinks
+constexpr int kSmallWindowHeight = 480; // px
+constexpr auto kBirdsHideDelay = 100ms;
+constexpr auto kCopyMacLabelTime = 2000ms;
+
+const char kStatusStyle[] = "QLabel {font-size:16pt;color:white;}";
+const char kCheckedLabel[] = "QLabel {color : #E32323;}";
+const char kCheckedLine[] = "QFrame {background-color : #E32323;}";
+const char kUncheckedLabel[] = "QLabel {color : #B9B9B9;}";
+const char kUncheckedLine[] = "QFrame {background-color : #B9B9B9;}";
+const char kMenuStyle[] = "QMenu {width: 250px;color:white;background-color:#1f2222}"
+                          "QMenu::item:selected {background-color: #00A778;}";
+
+QString portBoxStyle(bool small)
+{
+    return QStringLiteral(
+               "QComboBox {background-color: #1F2222; color: white; border: none; %1}"
+               "QComboBox::drop-down {border: none;}"
+               "QComboBox::down-arrow {image: url(:/images/arrow_combo.png); width: 16px; "
+               "height: 16px;}"
+               "QComboBox QAbstractItemView {background-color: #1F2222; color: white; "
+               "selection-color: white; selection-background-color: #00A778;}")
+        .arg(small ? QStringLiteral("font-size: 12pt; min-height: 3em;")
+                   : QStringLiteral("font-size: 36pt;"));
+}
+
+QString buttonStyle(const QString &normal, const QString &pressed, bool hoverFrame,
+                    bool writeButton)
+{
+    QString style = QStringLiteral("QPushButton {image: url(:/images/%1);"
+                                   "border: 1px solid #b9b9b9;border-radius: 4px;%2}")
+                        .arg(normal, writeButton ? QStringLiteral("background-color: #E33F23;")
+                                                 : QString());
+    style += QStringLiteral("QPushButton:pressed {image: url(:/images/%1);}").arg(pressed);
+    if (hoverFrame)
+        style += QStringLiteral("QPushButton:hover {border: 1px solid #E33F23;}");
+    return style;
+}
+
+int screenHeight()
+{
+    // Tests and screenshots run offscreen, whose virtual screen is small.
+    bool ok = false;
+    const int forced = qEnvironmentVariableIntValue("VOLMAR_SCREEN_HEIGHT", &ok);
+    if (ok && forced > 0)
+        return forced;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().height() : kWindowSize.height();
+}
+} // namespace
+
+Configurator::Configurator(const StartupOptions &options, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::Configurator), m_options(options)
+{
+    initCoreResources();
+    m_ringBuffer = new RingBuffer(kReceiveBufferSize, this);
+    m_ringBuffer->setup();
+    m_log = new EventLog(QStringLiteral("log.txt"), this);
+    ui->setupUi(this);
+    m_port = new PortConnection(this);
+
+    m_fls = new FLSDevice(ui, m_port->serialPort(), this);
+    m_fls->connectSignalToCallMethodFromMain(this);
+    m_fls->initStatusMessage();
+    m_fls->setVisibleStatusLabels(false);
+    m_ble = new BLEDevice(ui, m_port->serialPort(), this);
+    m_aq420 = new AQ420Device(ui, m_port->serialPort(), this);
+    m_tag = new WiredTagDevice(ui, this);
+    for (QWidget *page : {static_cast<QWidget *>(m_fls), static_cast<QWidget *>(m_ble),
+                          static_cast<QWidget *>(m_aq420), static_cast<QWidget *>(m_tag)})
+        page->hide(); // page objects hold logic; the form shows their widgets
+    loadPictures();
+
+    m_logTimer = new QTimer(this);
+    initUIRC();
+    setupFontApp();
+    setupHotKey();
+    setTimerSignalSlot();
+    initStatusMessage();
+    addEventFilter();
+    setupBtnService(false);
+    wireDevicePages();
+
+    setParentForGroupBoxSerPort(ui->DUT);
+    m_fls->setDefaultValuesToGuiField();
+    checkNullComPort();
+    checkResolutionScreen();
+    myRetranslateUI();
+    QTimer::singleShot(kBirdsHideDelay, this, [this] { m_fls->hideBirds(); });
+
+    if (m_options.demo)
+        startDemoLine();
+}
+
+Configurator::~Configurator()
+{
+    SharedTimers::stopAll();
+    delete ui;
+}
+
+// ---------------------------------------------------------------- set-up
+
+void Configurator::initUIRC()
+{
+    // The remote-control builder fills its own lists when it is built.
+}
+
+void Configurator::loadPictures()
+{
+    static const char *const names[] = {
+        "bird.png",       "bird_green.png",   "lock.png",          "unlock.png",
+        "aq420.png",      "ble_base.png",     "device.png",        "tag.png",
+        "servicebtn.png", "help.png",         "tarbtn.png",        "fullbtn.png",
+        "emptybtn.png",   "write_param.png",  "alarm.png",         "arrow.png",
+        "arrow_combo.png", "dut_new.png",     "fmeter.png",        "temp.png",
+        "device_fon.png", "dev_fon_small.png", "dev_fon_red_small.png", "bluetooth.png",
+        "close.png"};
+    for (const char *name : names)
+        m_pictures.insert(QLatin1String(name),
+                          QPixmap(QStringLiteral(":/images/") + QLatin1String(name)));
+}
+
+void Configurator::setupFontApp()
+{
+    QPalette pal = palette();
+    const QPixmap background = QPixmap(QStringLiteral(":/images/fon.png"))
+                                   .scaled(kWindowSize, Qt::IgnoreAspectRatio,
+                                           Qt::SmoothTransformation);
+    pal.setBrush(QPalette::All, QPalette::Window, QBrush(background));
+    setPalette(pal);
+    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kWindowSize);
+
+    auto firstFamily = [](const QString &path) {
+        const int id = QFontDatabase::addApplicationFont(path);
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QString() : families.first();
+    };
+    const QString medium = firstFamily(QStringLiteral(":/font/6445.ttf"));
+    const QString light = firstFamily(QStringLiteral(":/font/FTN35.OTF"));
+    if (!medium.isEmpty())
+        setFont(QFont(medium, 18));
+    if (!light.isEmpty()) {
+        ui->comboBox_SerialPort->setFont(QFont(light, 36));
+        for (QPushButton *button : {ui->pushButtonDeviceFLS, ui->pushButtonBLE,
+                                    ui->pushButtonAQ420, ui->pushButtonWiredTag})
+            button->setFont(QFont(light, 12));
+        for (QLabel *label : {ui->label_SerNumName, ui->label_FirmwareName})
+            label->setFont(QFont(light, 14));
+        for (QLabel *label : {ui->label_SerNumVal, ui->label_FirmwareVal})
+            label->setFont(QFont(light, 21));
+    }
+}
+
+void Configurator::setupHotKey()
+{
+    auto bind = [this](const QKeySequence &key, void (Configurator::*slot)()) {
+        auto *shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    bind(QKeySequence(Qt::CTRL | Qt::Key_S), &Configurator::slotShortcutCtrlS);
+    bind(QKeySequence(Qt::Key_F1), &Configurator::slotShortcutF1);
+    bind(QKeySequence(Qt::Key_F2), &Configurator::slotShortcutF2);
+    bind(QKeySequence(Qt::Key_F3), &Configurator::slotShortcutF3);
+    bind(QKeySequence(Qt::Key_F4), &Configurator::slotShortcutF4);
+}
+
+void Configurator::setTimerSignalSlot()
+{
+    connect(m_port, &PortConnection::dataOut, this, &Configurator::getDataFromPort);
+    connect(SharedTimers::pollTimer(), &QTimer::timeout, this,
+            &Configurator::pollingToSerialTimer);
+    connect(SharedTimers::parseTimer(), &QTimer::timeout, this,
+            &Configurator::parceDataFromCOMPort);
+    connect(m_logTimer, &QTimer::timeout, this, &Configurator::writeLogFileNoParams);
+    m_logTimer->start(PollTiming::kLogFlushInterval);
+}
+
+void Configurator::initStatusMessage()
+{
+    m_statusUp = new QLabel(this);
+    m_statusUp->setObjectName(QStringLiteral("labelStatusUp"));
+    m_statusUp->setGeometry(5, 554, 500, 20);
+    m_statusModel = new QLabel(tr("Подключите датчик"), this);
+    m_statusModel->setObjectName(QStringLiteral("labelStatusModel"));
+    m_statusModel->setGeometry(5, 577, 500, 20);
+    for (QLabel *label : {m_statusUp, m_statusModel}) {
+        label->setStyleSheet(QLatin1String(kStatusStyle));
+        label->installEventFilter(this);
+    }
+}
+
+void Configurator::addEventFilter()
+{
+    QList<QWidget *> watched;
+    for (QWidget *page : {ui->DUT, ui->BLE_KV510, ui->EnineerMenuBLE, ui->UpdateFWBLE})
+        watched += page->findChildren<QWidget *>();
+    watched << ui->pushButtonDeviceFLS << ui->pushButtonBLE;
+    for (QWidget *widget : qAsConst(watched)) {
+        widget->installEventFilter(this);
+        if (!qobject_cast<QFrame *>(widget) && !qobject_cast<QLabel *>(widget))
+            widget->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void Configurator::wireDevicePages()
+{
+    connect(m_fls, &FLSDevice::copyNetNumToParent, this, &Configurator::recieveNetNumFromChild);
+    connect(m_ble, &BLEDevice::copyNetNumToParent, this, &Configurator::recieveNetNumFromChild);
+    connect(m_aq420, &AQ420Device::copyNetNumToParent, this,
+            &Configurator::recieveNetNumFromChild);
+    connect(m_tag, &WiredTagDevice::copyNetNumToParent, this,
+            &Configurator::recieveNetNumFromChild);
+
+    connect(m_fls, &FLSDevice::writeData, m_port, &PortConnection::writeData);
+    connect(m_ble, &BLEDevice::writeData, m_port, &PortConnection::writeData);
+    connect(m_aq420, &AQ420Device::writeData, m_port, &PortConnection::writeData);
+    connect(m_tag, &WiredTagDevice::writeData, m_port, &PortConnection::writeData);
+
+    connect(m_fls, &FLSDevice::copyQueueSurveyDevice, this,
+            &Configurator::recieveQueueSurveyDevice);
+    connect(m_ble, &BLEDevice::copyQueueSurveyDevice, this,
+            &Configurator::recieveQueueSurveyDevice);
+    connect(m_aq420, &AQ420Device::copyQueueSurveyDevice, this,
+            &Configurator::recieveQueueSurveyDevice);
+    connect(m_tag, &WiredTagDevice::copyQueueSurveyDevice, this,
+            &Configurator::recieveQueueSurveyDevice);
+
+    connect(m_ble, &BLEDevice::signalShowStatusMessageUp, this,
+            &Configurator::showStatusMessageUp);
+    connect(m_fls, &FLSDevice::copyLevelValueToMain, this,
+            &Configurator::setLevelFromAnotherDevice);
+    connect(m_ble, &BLEDevice::copyLevelValueToMain, this,
+            &Configurator::setLevelFromAnotherDevice);
+    connect(ui->tabWidgetAdw, &QTabWidget::currentChanged, this,
+            &Configurator::clickTabOnTabWidget);
+    connect(m_port, &PortConnection::signalHandleNoError, this,
+            &Configurator::handlerNoErrorSerial);
+    connect(m_port, &PortConnection::signalHandleError, this,
+            &Configurator::handlerErrorSerial);
+    connect(m_ble, &BLEDevice::callParceDataFromComPort, this,
+            &Configurator::parceDataFromCOMPort);
+
+    connect(m_port, &PortConnection::signalWriteLog, this, &Configurator::recieveLogMessage);
+    connect(m_fls, &FLSDevice::signalWriteLog, this, &Configurator::recieveLogMessage);
+    connect(m_ble, &BLEDevice::signalWriteLog, this, &Configurator::recieveLogMessage);
+    connect(m_aq420, &AQ420Device::signalWriteLog, this, &Configurator::recieveLogMessage);
+    connect(m_tag, &WiredTagDevice::signalWriteLog, this, &Configurator::recieveLogMessage);
+    connect(m_port, &PortConnection::signalOpenPort, this, &Configurator::setupBtnService);
+}
+
+void Configurator::checkResolutionScreen()
+{
+    if (screenHeight() >= kSmallScreenHeight)
+        return;
+    qDebug() << "Screen size is small";
+    const auto children = ui->DUT->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *child : children)
+        child->move(child->x(), int(child->y() * 0.8));
+    for (QWidget *label : {static_cast<QWidget *>(ui->label_NeedCalibBLE),
+                           static_cast<QWidget *>(ui->label_NeedCalibDUT),
+                           static_cast<QWidget *>(ui->label_Alarm_9BLE)})
+        label->move(label->x(), label->y() + 70);
+    m_statusModel->move(m_statusModel->x(), m_statusModel->y() - 117);
+    m_statusUp->move(m_statusUp->x(), m_statusUp->y() - 115);
+    setFixedHeight(kSmallWindowHeight);
+}
+
+void Configurator::myRetranslateUI()
+{
+    setWindowTitle(tr("Волмар Конфигуратор v1.0.0.%1").arg(kBuildNumber));
+    setButtonPictures(LanguageFile::languageFileName(LanguageFile::translationsDir()));
+}
+
+void Configurator::setButtonPictures(const QString &languageFile)
+{
+    struct Set {
+        const char *service, *help, *helpPressed, *tar, *tarPressed, *full, *fullPressed,
+            *empty, *emptyPressed, *write, *writePressed;
+    };
+    static const Set russian = {"servicebtn.png", "help.png", "help.png",
+                                "tarbtn.png", "tarbtn.png", "fullbtn.png",
+                                "fullbtn.png", "emptybtn.png", "emptybtn.png",
+                                "write_param.png", "write_param.png"};
+    static const Set english = {"servicebtn_eng.png", "help_eng.png", "help_eng_click.png",
+                                "tarbtn_eng.png", "tarbtn_eng_click.png", "fullbtn_eng.png",
+                                "fullbtn_eng_click.png", "emptybtn_eng.png",
+                                "emptybtn_eng_click.png", "write_param_eng.png",
+                                "write_param_eng_click.png"};
+    static const Set portuguese = {"servicebtn.png", "help_port.png", "help.png",
+                                   "tarbtn_port.png", "tarbtn_port_click.png",
+                                   "fullbtn_port.png", "fullbtn_port_click.png",
+                                   "emptybtn_port.png", "emptybtn_port_click.png",
+                                   "write_param_port.png", "write_param_port_click.png"};
+    static const Set spanish = {"servicebtn_esp.png", "helpbtn_esp.png",
+                                "helpbtn_esp_click.png", "tarbtn_esp.png",
+                                "tarbtn_esp_click.png", "fullbtn_esp.png",
+                                "fullbtn_esp_click.png", "emptybtn_esp.png",
+                                "emptybtn_esp_click.png", "write_param_esp.png",
+                                "write_param_esp_click.png"};
+    const Set *set = &russian;
+    switch (LanguageFile::languageOf(languageFile)) {
+    case LanguageFile::Language::English: set = &english; break;
+    case LanguageFile::Language::Portuguese: set = &portuguese; break;
+    case LanguageFile::Language::Spanish: set = &spanish; break;
+    case LanguageFile::Language::Russian: break;
+    }
+    auto s = [](const char *name) { return QLatin1String(name); };
+    ui->pushButtonService->setStyleSheet(
+        buttonStyle(s(set->service), s(set->service), false, false)
+        + QStringLiteral("QPushButton::menu-indicator {image: none;}"));
+    ui->pushButton_Help->setStyleSheet(buttonStyle(s(set->help), s(set->helpPressed), false, false));
+    ui->ButtonTarirovka->setStyleSheet(buttonStyle(s(set->tar), s(set->tarPressed), false, false));
+    for (QPushButton *b : {ui->Button_SetFullDUT, ui->Button_SetFullBLE})
+        b->setStyleSheet(buttonStyle(s(set->full), s(set->fullPressed), true, false));
+    for (QPushButton *b : {ui->Button_SetEmptyDUT, ui->Button_SetEmptyBLE})
+        b->setStyleSheet(buttonStyle(s(set->empty), s(set->emptyPressed), true, false));
+    for (QPushButton *b : {ui->ButtonWriteParamDUT, ui->ButtonWriteParamBLE})
+        b->setStyleSheet(buttonStyle(s(set->write), s(set->writePressed), true, true));
+}
+
+void Configurator::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        myRetranslateUI();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// ---------------------------------------------------------------- poll cycle
+
+quint8 Configurator::activeStep() const
+{
+    if (m_isFLS)
+        return m_fls->getStep();
+    if (m_isBLE)
+        return m_ble->getStep();
+    if (m_isAQ420)
+        return m_aq420->getStep();
+    if (m_isWiredTag)
+        return m_tag->getStep();
+    return m_step;
+}
+
+void Configurator::getDataFromPort(QByteArray &data)
+{
+    // A block that does not fit is dropped whole: half a reply is useless.
+    m_ringBuffer->write(reinterpret_cast<const quint8 *>(data.constData()),
+                        quint32(data.size()));
+}
+
+void Configurator::pollingToSerialTimer()
+{
+    m_step = activeStep();
+    const PollCycle::Request request =
+        PollCycle::requestFor(m_step, m_addresses.at(m_pollIndex), m_port->isOpen());
+    if (!request.frame.isEmpty())
+        m_port->writeData(request.frame);
+    m_step = request.nextStep;
+    if (m_isFLS)
+        m_fls->setStep(m_step);
+}
+
+void Configurator::parceDataFromCOMPort()
+{
+    m_step = activeStep();
+    const quint32 n = m_ringBuffer->count();
+    if (n == 0)
+        return;
+    QByteArray block(int(n), '\0');
+    m_ringBuffer->read(reinterpret_cast<quint8 *>(block.data()), n);
+    const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
+    if (m_isWiredTag)
+        m_step = m_tag->parseReply(int(n), bytes, m_step);
+    else if (m_isFLS)
+        m_step = m_fls->parseReply(int(n), bytes, m_step);
+    else if (m_isBLE)
+        m_step = m_ble->parseReply(int(n), bytes, m_step);
+    else if (m_isAQ420)
+        m_step = m_aq420->parseReply(int(n), bytes, m_step);
+    if (m_isFLS)
+        m_fls->setStep(m_step);
+}
+
+void Configurator::recieveNetNumFromChild(const QByteArray &list)
+{
+    m_addresses = AddressList::untilZero(list);
+    m_currentAddress = m_addresses.first();
+}
+
+void Configurator::recieveQueueSurveyDevice(int index)
+{
+    m_pollIndex = index;
+}
+
+void Configurator::cleanRingBuffer()
+{
+    m_ringBuffer->clear();
+}
+
+// ---------------------------------------------------------------- serial link
+
+void Configurator::addExtraPort(const QString &name)
+{
+    if (name.isEmpty() || m_options.extraPorts.contains(name))
+        return;
+    m_options.extraPorts << name;
+    UpdateSerialPorts();
+    const int index = ui->comboBox_SerialPort->findText(name);
+    if (index >= 0) {
+        ui->comboBox_SerialPort->setCurrentIndex(index);
+        m_portIndex = index;
+    }
+}
+
+void Configurator::applyPortBox(const PortList::BoxContents &box)
+{
+    ui->comboBox_SerialPort->clear();
+    ui->comboBox_SerialPort->addItems(box.items);
+    const int current = ui->comboBox_SerialPort->findText(box.current);
+    ui->comboBox_SerialPort->setCurrentIndex(qMax(0, current));
+    ui->comboBox_SerialPort->setStyleSheet(portBoxStyle(box.noConverter));
+    if (m_portIndex >= ui->comboBox_SerialPort->count())
+        m_portIndex = qMax(0, ui->comboBox_SerialPort->currentIndex());
+}
+
+void Configurator::UpdateSerialPorts()
+{
+    QSerialPort *port = m_port->serialPort();
+    port->clearError();
+    if (port->isOpen())
+        port->clear(QSerialPort::AllDirections);
+    m_port->closeSerialPort();
+    m_ports = PortList::systemPorts();
+    const QString remembered = ui->comboBox_SerialPort->currentText();
+    applyPortBox(PortList::refresh(m_ports, m_options.extraPorts, remembered));
+}
+
+void Configurator::checkNullComPort()
+{
+    m_ports = PortList::systemPorts();
+    const PortList::BoxContents box = PortList::firstFill(m_ports, m_options.extraPorts);
+    applyPortBox(box);
+    m_portIndex = ui->comboBox_SerialPort->currentIndex();
+    if (box.warnBusy)
+        DynamicQDialog::show(this, tr("Нет доступных ком-портов\nВыберите другой порт"));
+}
+
+void Configurator::on_comboBox_SerialPort_activated(int index)
+{
+    if (index != m_portIndex)
+        m_portIndex = ui->comboBox_SerialPort->currentIndex();
+}
+
+bool Configurator::hasAnyPort() const
+{
+    return !m_ports.isEmpty() || !m_options.extraPorts.isEmpty();
+}
+
+QString Configurator::chosenPortName() const
+{
+    // The box lists only free ports, so its text, not an index into the
+    // system's list, names the port the engineer chose.
+    if (m_portIndex < 0 || m_portIndex >= ui->comboBox_SerialPort->count())
+        return {};
+    const QString name = ui->comboBox_SerialPort->itemText(m_portIndex);
+    return name == PortList::placeholder() ? QString() : name;
+}
+
+void Configurator::handlerErrorSerial()
+{
+    if (m_isFLS) {
+        ui->pushButtonDeviceFLS->setChecked(false);
+        on_pushButtonDeviceFLS_clicked(false);
+    } else if (m_isBLE) {
+        ui->pushButtonBLE->setChecked(false);
+        on_pushButtonBLE_clicked(false);
+    } else if (m_isAQ420) {
+        ui->pushButtonAQ420->setChecked(false);
+        on_pushButtonAQ420_clicked(false);
+    } else if (m_isWiredTag) {
+        ui->pushButtonWiredTag->setChecked(false);
+        on_pushButtonWiredTag_clicked(false);
+    }
+    QApplication::beep();
+    UpdateSerialPorts();
+    DynamicQDialog::show(this, tr("Проверьте подключение преобразователя!"), false,
+                         QSize(300, 150));
+}
+
+void Configurator::handlerNoErrorSerial()
+{
+    if (m_fls->isDeviceConnected())
+        m_fls->resetDeviceIsConnected();
+    if (m_ble->isDeviceConnected())
+        m_ble->resetDeviceIsConnected();
+    if (m_aq420->isDeviceConnected())
+        m_aq420->resetDeviceIsConnected();
+}
+
+// ---------------------------------------------------------------- status and log
+
+void Configurator::showStatusMessageUp(const QString &text)
+{
+    if (m_statusUp)
+        m_statusUp->setText(text);
+}
+
+void Configurator::showStatusMessage(const QString &text)
+{
+    if (m_statusModel)
+        m_statusModel->setText(text);
+}
+
+void Configurator::clearStatusMessageUp()
+{
+    showStatusMessageUp(QString());
+}
+
+void Configurator::clearStatusMessage()
+{
+    showStatusMessage(QString());
+}
+
+void Configurator::recieveLogMessage(const QString &text)
+{
+    m_log->append(text);
+}
+
+void Configurator::writeLogFile(const QString &text)
+{
+    m_log->append(text);
+}
+
+void Configurator::writeLogFileNoParams()
+{
+    m_log->flush();
+}
+
+// ---------------------------------------------------------------- header
+
+void Configurator::setupBtnService(bool portOpen)
+{
+    QCoreApplication::removeTranslator(&m_menuTranslator);
+    if (LanguageFile::load(m_menuTranslator, LanguageFile::translationsDir()))
+        QCoreApplication::installTranslator(&m_menuTranslator);
+
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("menuService"));
+    menu->addAction(tr("Обновить прошивку"));
+    menu->addAction(tr("Отменить несохранённые настройки"));
+    menu->addAction(tr("Загрузить заводские настройки"));
+    menu->addAction(tr("Инженерное меню"));
+    if (!portOpen)
+        menu->addAction(tr("Дистанционное управление"));
+    menu->addAction(tr("Безопасность"));
+    const auto actions = menu->actions();
+    for (QAction *action : actions)
+        connect(action, &QAction::triggered, this, &Configurator::slotServiceBtn);
+    menu->setStyleSheet(QLatin1String(kMenuStyle));
+    ui->pushButtonService->setMenu(menu);
+    ui->pushButtonService->show();
+    delete m_serviceMenu;
+    m_serviceMenu = menu;
+}
+
+bool Configurator::activeSensorConnected() const
+{
+    if (m_isFLS)
+        return m_fls->isDeviceConnected();
+    if (m_isBLE)
+        return m_ble->isDeviceConnected();
+    return false;
+}
+
+void Configurator::slotServiceBtn()
+{
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    const bool connected = activeSensorConnected();
+    const QString text = action->text();
+    if (text == tr("Обновить прошивку")) {
+        SharedTimers::portScanTimer()->stop();
+        if (m_isBLE)
+            setParentForGroupBoxSerPort(ui->UpdateFWBLE);
+        else if (!connected)
+            DynamicQDialog::show(this, tr("Подключите датчик"));
+        return;
+    }
+    if (text == tr("Дистанционное управление")) {
+        SharedTimers::pollTimer()->stop();
+        setParentForGroupBoxSerPort(ui->RemoteControl);
+        return;
+    }
+    if (!connected) {
+        DynamicQDialog::show(this, tr("Подключите датчик"));
+        return;
+    }
+    if (text == tr("Инженерное меню")) {
+        if (m_isFLS) {
+            ui->pushBtnManualInput->show();
+            setParentForGroupBoxSerPort(ui->EngineerMenuDUT);
+        } else if (m_isBLE) {
+            setParentForGroupBoxSerPort(ui->EnineerMenuBLE);
+        }
+    }
+}
+
+void Configurator::setParentForGroupBoxSerPort(QWidget *page)
+{
+    for (QWidget *widget :
+         {static_cast<QWidget *>(ui->groupBox), static_cast<QWidget *>(ui->scrollAreaBtnsDevices),
+          static_cast<QWidget *>(ui->pushButtonService), static_cast<QWidget *>(ui->pushButton_Help),
+          static_cast<QWidget *>(ui->label_SerNumName), static_cast<QWidget *>(ui->label_SerNumVal),
+          static_cast<QWidget *>(ui->label_FirmwareName),
+          static_cast<QWidget *>(ui->label_FirmwareVal)}) {
+        const QRect geometry = widget->geometry();
+        const bool visible = widget->isVisibleTo(widget->parentWidget());
+        widget->setParent(page);
+        widget->setGeometry(geometry);
+        widget->setVisible(visible);
+    }
+    ui->stackedWidget->setCurrentWidget(page);
+}
+
+void Configurator::setEnabledDevBtn()
+{
+    ui->pushButtonDeviceFLS->setEnabled(true);
+}
+
+void Configurator::setEnabledBLEBtn()
+{
+    ui->pushButtonBLE->setEnabled(true);
+}
+
+void Configurator::setEnabledAQ420Btn()
+{
+    ui->pushButtonAQ420->setEnabled(true);
+}
+
+void Configurator::setEnabledWMBtn()
+{
+    ui->pushButtonWiredTag->setEnabled(true);
+}
+
+void Configurator::clickTabOnTabWidget(int index)
+{
+    qDebug() << "Clicked Tab№ " << index;
+}
+
+void Configurator::setLevelFromAnotherDevice(int level, int device)
+{
+    emit levelFromDevice(level, device);
+}
+
+// ---------------------------------------------------------------- device buttons
+
+void Configurator::highlightDeviceButton(DeviceKind kind, bool checked)
+{
+    const QList<std::pair<QLabel *, QFrame *>> marks = {
+        {ui->label_DevFLS, ui->line_DevFLS},
+        {ui->label_DevBLE, ui->line_DevBLE},
+        {ui->label_DevAQ420, ui->line_DevAQ420},
+        {ui->label_DevWiredTag, ui->line_DevWiredTag}};
+    for (int i = 0; i < marks.size(); ++i) {
+        const bool on = checked && i == int(kind);
+        marks[i].first->setStyleSheet(QLatin1String(on ? kCheckedLabel : kUncheckedLabel));
+        marks[i].second->setStyleSheet(QLatin1String(on ? kCheckedLine : kUncheckedLine));
+    }
+}
+
+void Configurator::hideConnectionLabels()
+{
+    m_fls->setVisibleStatusLabels(false);
+    for (QWidget *label : {static_cast<QWidget *>(ui->label_NeedCalibDUT),
+                           static_cast<QWidget *>(ui->label_AlarmDUT),
+                           static_cast<QWidget *>(ui->label_NeedCalibBLE),
+                           static_cast<QWidget *>(ui->label_Alarm_9BLE)})
+        label->hide();
+    m_statusUp->hide();
+}
+
+void Configurator::connectKind(DeviceKind kind)
+{
+    QPushButton *buttons[] = {ui->pushButtonDeviceFLS, ui->pushButtonBLE, ui->pushButtonAQ420,
+                              ui->pushButtonWiredTag};
+    QPushButton *pressed = buttons[int(kind)];
+    highlightDeviceButton(kind, true);
+    ui->comboBox_SerialPort->installEventFilter(this);
+
+    // Another kind that was connected lets go of its page first.
+    if (m_isFLS && kind != DeviceKind::FLS)
+        m_fls->resetSettingToDefault();
+    if (m_isBLE && kind != DeviceKind::BLE)
+        m_ble->resetSettingToDefault();
+    if (m_isAQ420 && kind != DeviceKind::AQ420)
+        m_aq420->resetSettingToDefault();
+    m_isFLS = kind == DeviceKind::FLS;
+    m_isBLE = kind == DeviceKind::BLE;
+    m_isAQ420 = kind == DeviceKind::AQ420;
+    m_isWiredTag = false;
+
+    pressed->setEnabled(false);
+    void (Configurator::*enable)() = kind == DeviceKind::FLS ? &Configurator::setEnabledDevBtn
+                                     : kind == DeviceKind::BLE ? &Configurator::setEnabledBLEBtn
+                                                               : &Configurator::setEnabledAQ420Btn;
+    QTimer::singleShot(PollTiming::kButtonLock, this, enable);
+    ui->comboBox_SerialPort->setEnabled(false);
+
+    if (kind == DeviceKind::BLE)
+        cleanRingBuffer();
+    if (kind != DeviceKind::FLS) {
+        m_addresses = AddressList();
+        m_pollIndex = 0;
+    }
+    m_portIndex = ui->comboBox_SerialPort->currentIndex();
+    m_port->closeSerialPort();
+    const QString name = chosenPortName();
+    if (!name.isEmpty())
+        m_port->openSerialPort(name);
+
+    SharedTimers::pollTimer()->start(kind == DeviceKind::AQ420 ? PollTiming::kAnglePollInterval
+                                                               : PollTiming::kPollInterval);
+    SharedTimers::parseTimer()->start(PollTiming::kParseInterval);
+    switch (kind) {
+    case DeviceKind::FLS: m_fls->setStep(Protocol::Step::Search); break;
+    case DeviceKind::BLE: m_ble->setStep(Protocol::Step::Search); break;
+    case DeviceKind::AQ420: m_aq420->setStep(Protocol::Step::Search); break;
+    case DeviceKind::WiredTag: break;
+    }
+    SharedTimers::portScanTimer()->start(PollTiming::kScanInterval);
+    SharedTimers::connectTimer()->start(PollTiming::kScanInterval);
+
+    for (QPushButton *other : buttons) {
+        if (other != pressed)
+            other->setChecked(false);
+    }
+    QWidget *page = kind == DeviceKind::FLS ? ui->DUT
+                    : kind == DeviceKind::BLE ? ui->BLE_KV510
+                                              : ui->AQ420;
+    setParentForGroupBoxSerPort(page);
+    hideConnectionLabels();
+    showStatusMessage(tr("Подключите датчик"));
+}
+
+void Configurator::disconnectKind(DeviceKind kind)
+{
+    highlightDeviceButton(kind, false);
+    m_port->closeSerialPort();
+    showStatusMessage(tr("Подключите датчик"));
+    ui->comboBox_SerialPort->setEnabled(true);
+    switch (kind) {
+    case DeviceKind::FLS:
+        m_isFLS = false;
+        m_fls->resetSettingToDefault();
+        break;
+    case DeviceKind::BLE:
+        m_isBLE = false;
+        m_ble->resetSettingToDefault();
+        break;
+    case DeviceKind::AQ420:
+        m_isAQ420 = false;
+        m_aq420->resetSettingToDefault();
+        break;
+    case DeviceKind::WiredTag:
+        break;
+    }
+    hideConnectionLabels();
+    SharedTimers::stopAll();
+    m_addresses = AddressList();
+    m_currentAddress = 0;
+    m_pollIndex = 0;
+}
+
+void Configurator::on_pushButtonDeviceFLS_clicked(bool checked)
+{
+    if (!hasAnyPort()) {
+        ui->pushButtonDeviceFLS->setChecked(false);
+        return;
+    }
+    checked ? connectKind(DeviceKind::FLS) : disconnectKind(DeviceKind::FLS);
+}
+
+void Configurator::on_pushButtonBLE_clicked(bool checked)
+{
+    if (!hasAnyPort()) {
+        ui->pushButtonBLE->setChecked(false);
+        return;
+    }
+    checked ? connectKind(DeviceKind::BLE) : disconnectKind(DeviceKind::BLE);
+}
+
+void Configurator::on_pushButtonAQ420_clicked(bool checked)
+{
+    if (!hasAnyPort()) {
+        ui->pushButtonAQ420->setChecked(false);
+        return;
+    }
+    checked ? connectKind(DeviceKind::AQ420) : disconnectKind(DeviceKind::AQ420);
+}
+
+void Configurator::on_pushButtonWiredTag_clicked(bool checked)
+{
+    if (!hasAnyPort()) {
+        ui->pushButtonWiredTag->setChecked(false);
+        return;
+    }
+    // The tag reader has no connection procedure yet: only the highlight moves.
+    highlightDeviceButton(DeviceKind::WiredTag, checked);
+}
+
+void Configurator::connectDevice(const QString &kind)
+{
+    QPushButton *button = kind == QLatin1String("fls")     ? ui->pushButtonDeviceFLS
+                          : kind == QLatin1String("ble")   ? ui->pushButtonBLE
+                          : kind == QLatin1String("aq420") ? ui->pushButtonAQ420
+                          : kind == QLatin1String("tag")   ? ui->pushButtonWiredTag
+                                                           : nullptr;
+    if (button && !button->isChecked())
+        button->click();
+}
+
+// ---------------------------------------------------------------- hot keys
+
+void Configurator::slotShortcutCtrlS()
+{
+    // Parameter writing arrives with the wired sensor's parameter form.
+}
+
+void Configurator::slotShortcutF1()
+{
+    if (m_helpMode) {
+        closeHelp();
+        return;
+    }
+    m_helpMode = true;
+    setFixedSize(kHelpWindowSize);
+    m_helpLine = new QFrame(this);
+    m_helpLine->setObjectName(QStringLiteral("helpSeparator"));
+    m_helpLine->setGeometry(QRect(QPoint(797, 0), QPoint(798, 599)));
+    m_helpLine->setStyleSheet(QStringLiteral("QFrame {background-color : #B9B9B9;width: 2px;}"));
+    m_helpClose = new QPushButton(this);
+    m_helpClose->setObjectName(QStringLiteral("helpClose"));
+    m_helpClose->setGeometry(QRect(QPoint(799, 280), QPoint(818, 319)));
+    m_helpClose->setIcon(QIcon(m_pictures.value(QStringLiteral("close.png"))));
+    m_helpClose->setCursor(Qt::PointingHandCursor);
+    m_helpClose->setStyleSheet(QStringLiteral(
+        "QPushButton {background-color: #1F2222;border-style: solid;color:#b9b9b9;}"
+        "QPushButton:hover {background-color: #2B3232;}"));
+    connect(m_helpClose, &QPushButton::clicked, this, &Configurator::closeHelp);
+    m_helpLabel = new QLabel(this);
+    m_helpLabel->setObjectName(QStringLiteral("helpText"));
+    m_helpLabel->setGeometry(QRect(QPoint(820, 0), QPoint(1074, 589)));
+    QFont helpFont = m_helpLabel->font();
+    helpFont.setPointSize(12);
+    m_helpLabel->setFont(helpFont);
+    m_helpLabel->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_helpLabel->setWordWrap(true);
+    m_helpLabel->setStyleSheet(QStringLiteral("QLabel {color : white;}"));
+    for (QWidget *w : {static_cast<QWidget *>(m_helpLine.data()),
+                       static_cast<QWidget *>(m_helpClose.data()),
+                       static_cast<QWidget *>(m_helpLabel.data())})
+        w->show();
+}
+
+void Configurator::closeHelp()
+{
+    delete m_helpLine;
+    delete m_helpLabel;
+    if (m_helpClose)
+        m_helpClose->deleteLater(); // may be the sender of this very call
+    setFixedSize(kWindowSize);
+    m_helpMode = false;
+}
+
+void Configurator::showHelp(QWidget *widget)
+{
+    if (!m_helpLabel || !widget)
+        return;
+    m_helpLabel->setText(HelpTexts::textFor(widget->objectName()));
+}
+
+void Configurator::on_pushButton_Help_clicked()
+{
+    slotShortcutF1();
+    writeLogFile(QStringLiteral("Help called"));
+}
+
+void Configurator::slotShortcutF2()
+{
+    if (m_isFLS)
+        on_Button_SetFullDUT_clicked();
+    else if (m_isBLE)
+        on_Button_SetFullBLE_clicked();
+}
+
+void Configurator::slotShortcutF3()
+{
+    const QWidget *page = ui->stackedWidget->currentWidget();
+    if (page != ui->DUT && page != ui->BLE_KV510)
+        return;
+    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Пустой\"\n"
+                                      "Вы уверены?"),
+                             true)
+        == 1)
+        setEmpty();
+}
+
+void Configurator::slotShortcutF4()
+{
+    const QWidget *page = ui->stackedWidget->currentWidget();
+    if (page != ui->DUT && page != ui->BLE_KV510)
+        return;
+    launchTarirovka();
+}
+
+void Configurator::on_Button_SetFullDUT_clicked()
+{
+    if (!m_fls->isDeviceConnected()) {
+        DynamicQDialog::show(this, tr("Подключите датчик"));
+        return;
+    }
+    m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::SetFull));
+    writeLogFile(QStringLiteral("Set full FLS"));
+}
+
+void Configurator::on_Button_SetFullBLE_clicked()
+{
+    if (!m_ble->isDeviceConnected()) {
+        DynamicQDialog::show(this, tr("Подключите датчик"));
+        return;
+    }
+}
+
+void Configurator::setEmpty()
+{
+    if (m_isFLS && m_fls->isDeviceConnected()) {
+        m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::SetEmpty));
+        writeLogFile(QStringLiteral("Set empty FLS"));
+    }
+}
+
+void Configurator::launchTarirovka()
+{
+    setParentForGroupBoxSerPort(ui->Tarirovka);
+}
+
+void Configurator::setInvisibleLabelCopyMac()
+{
+    ui->label_CopyMacBLE->hide();
+}
+
+// ---------------------------------------------------------------- events
+
+bool Configurator::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    switch (event->type()) {
+    case QEvent::Enter:
+        if (m_helpMode) {
+            showHelp(widget);
+            return true;
+        }
+        if (watched == ui->comboBox_SerialPort && !ui->pushButtonDeviceFLS->isChecked()
+            && !ui->pushButtonBLE->isChecked() && !ui->pushButtonAQ420->isChecked()
+            && !ui->pushButtonWiredTag->isChecked()) {
+            UpdateSerialPorts();
+            return true;
+        }
+        break;
+    case QEvent::Leave:
+        if (m_helpMode && m_helpLabel)
+            m_helpLabel->clear();
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == ui->label_MAC_BLE_VAL) {
+            QGuiApplication::clipboard()->setText(
+                ui->label_MAC_BLE_VAL->text().remove(QLatin1Char(':')));
+            ui->label_CopyMacBLE->show();
+            QTimer::singleShot(kCopyMacLabelTime, this, &Configurator::setInvisibleLabelCopyMac);
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Configurator::startDemoLine()
+{
+}

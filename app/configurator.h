@@ -1,0 +1,206 @@
+#pragma once
+
+#include "startupoptions.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTranslator>
+#include <QVector>
+
+#include "link/addresslist.h"
+#include "link/portlist.h"
+
+class AQ420Device;
+class BLEDevice;
+class EventLog;
+class FLSDevice;
+class PortConnection;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class RingBuffer;
+class VirtualLine;
+class WiredTagDevice;
+namespace Ui {
+class Configurator;
+}
+
+// The main window: owns the form with every page, the serial link, the
+// receive buffer and the four device pages; drives the poll cycle, the
+// header (port box, device buttons, service menu), hot keys and help mode.
+class Configurator : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int kBuildNumber = 61;
+    static constexpr quint32 kReceiveBufferSize = 1024; // bytes
+
+    explicit Configurator(const StartupOptions &options = {}, QWidget *parent = nullptr);
+    ~Configurator() override;
+
+    // Read by tests and by the demo set-up.
+    Ui::Configurator *form() const { return ui; }
+    PortConnection *portConnection() const { return m_port; }
+    RingBuffer *receiveBuffer() const { return m_ringBuffer; }
+    FLSDevice *flsDevice() const { return m_fls; }
+    BLEDevice *bleDevice() const { return m_ble; }
+    AQ420Device *aq420Device() const { return m_aq420; }
+    WiredTagDevice *wiredTagDevice() const { return m_tag; }
+    EventLog *eventLog() const { return m_log; }
+    QMenu *serviceMenu() const { return m_serviceMenu; }
+    QLabel *statusLineUp() const { return m_statusUp; }
+    QLabel *statusLineModel() const { return m_statusModel; }
+    QLabel *helpLabel() const { return m_helpLabel; }
+    bool isHelpMode() const { return m_helpMode; }
+    AddressList addressList() const { return m_addresses; }
+    quint8 currentAddress() const { return m_currentAddress; }
+    int pollIndex() const { return m_pollIndex; }
+    quint8 pollStep() const { return m_step; }
+    int chosenPortIndex() const { return m_portIndex; }
+    QStringList extraPorts() const { return m_options.extraPorts; }
+    void addExtraPort(const QString &name);
+    VirtualLine *demoLine() const { return m_demoLine; }
+    // Presses the device button named by --connect (fls, ble, aq420, tag).
+    void connectDevice(const QString &kind);
+
+    // Applies the look shared by the whole window: background, window
+    // buttons, the two fonts.
+    void setupFontApp();
+    void myRetranslateUI();
+
+public slots:
+    // Poll cycle
+    void getDataFromPort(QByteArray &data);
+    void parceDataFromCOMPort();
+    void pollingToSerialTimer();
+    void recieveNetNumFromChild(const QByteArray &list);
+    void recieveQueueSurveyDevice(int index);
+    void cleanRingBuffer();
+
+    // Serial link
+    void UpdateSerialPorts();
+    void checkNullComPort();
+    void handlerErrorSerial();
+    void handlerNoErrorSerial();
+
+    // Status lines and event log
+    void showStatusMessageUp(const QString &text);
+    void showStatusMessage(const QString &text);
+    void clearStatusMessageUp();
+    void clearStatusMessage();
+    void recieveLogMessage(const QString &text);
+    void writeLogFile(const QString &text);
+    void writeLogFileNoParams();
+
+    // Header and navigation
+    void setupBtnService(bool portOpen);
+    void slotServiceBtn();
+    void setParentForGroupBoxSerPort(QWidget *page);
+    void setEnabledDevBtn();
+    void setEnabledBLEBtn();
+    void setEnabledAQ420Btn();
+    void setEnabledWMBtn();
+    void clickTabOnTabWidget(int index);
+    void setLevelFromAnotherDevice(int level, int device);
+
+    // Hot keys and help
+    void slotShortcutCtrlS();
+    void slotShortcutF1();
+    void slotShortcutF2();
+    void slotShortcutF3();
+    void slotShortcutF4();
+    void closeHelp();
+    void showHelp(QWidget *widget);
+    void setInvisibleLabelCopyMac();
+
+    // Device buttons (auto-connected by name)
+    void on_pushButtonDeviceFLS_clicked(bool checked);
+    void on_pushButtonBLE_clicked(bool checked);
+    void on_pushButtonAQ420_clicked(bool checked);
+    void on_pushButtonWiredTag_clicked(bool checked);
+    void on_comboBox_SerialPort_activated(int index);
+    void on_pushButton_Help_clicked();
+
+    // Calibration entry points reached from the hot keys.
+    void on_Button_SetFullDUT_clicked();
+    void on_Button_SetFullBLE_clicked();
+    void setEmpty();
+    void launchTarirovka();
+
+signals:
+    void levelFromDevice(int level, int device);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    enum class DeviceKind { FLS, BLE, AQ420, WiredTag };
+
+    void initUIRC();
+    void setupHotKey();
+    void setTimerSignalSlot();
+    void addEventFilter();
+    void initStatusMessage();
+    void wireDevicePages();
+    void checkResolutionScreen();
+    void loadPictures();
+    void startDemoLine();
+
+    quint8 activeStep() const;
+    bool activeSensorConnected() const;
+    bool hasAnyPort() const;
+    QString chosenPortName() const;
+    void applyPortBox(const PortList::BoxContents &box);
+    void highlightDeviceButton(DeviceKind kind, bool checked);
+    void connectKind(DeviceKind kind);
+    void disconnectKind(DeviceKind kind);
+    void hideConnectionLabels();
+    void setButtonPictures(const QString &language);
+
+    Ui::Configurator *ui;
+    StartupOptions m_options;
+    RingBuffer *m_ringBuffer;
+    EventLog *m_log;
+    QTimer *m_logTimer;
+    PortConnection *m_port;
+    FLSDevice *m_fls;
+    BLEDevice *m_ble;
+    AQ420Device *m_aq420;
+    WiredTagDevice *m_tag;
+    QTranslator m_menuTranslator;
+    QHash<QString, QPixmap> m_pictures;
+    VirtualLine *m_demoLine = nullptr;
+
+    bool m_isFLS = false;
+    bool m_isBLE = false;
+    bool m_isAQ420 = false;
+    bool m_isWiredTag = false;
+
+    quint8 m_step = 0xFF;
+    AddressList m_addresses;
+    quint8 m_currentAddress = 0;
+    int m_pollIndex = 0;
+
+    int m_portIndex = 0;
+    QVector<PortList::Port> m_ports;
+
+    bool m_helpMode = false;
+    QPointer<QFrame> m_helpLine;
+    QPointer<QPushButton> m_helpClose;
+    QPointer<QLabel> m_helpLabel;
+
+    bool m_paramsChanged = false;
+    QLabel *m_statusUp = nullptr;
+    QLabel *m_statusModel = nullptr;
+    QMenu *m_serviceMenu = nullptr;
+};

@@ -1,0 +1,3 @@
+#include "ringbuffer.h"
+
+RingBuffer::RingBuffer(quint32 capacity, QObject *parent) : QObject(parent), m_ring(capacity) {}
