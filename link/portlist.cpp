@@ -4,8 +4,23 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+namespace {
+std::function<QVector<PortList::Port>()> &provider()
+{
+    static std::function<QVector<PortList::Port>()> p;
+    return p;
+}
+} // namespace
+
+void PortList::setSystemPortsProvider(std::function<QVector<Port>()> p)
+{
+    provider() = std::move(p);
+}
+
 QVector<PortList::Port> PortList::systemPorts()
 {
+    if (provider())
+        return provider()();
     QVector<Port> ports;
     const auto infos = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : infos) {

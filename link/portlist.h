@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 // What the port box offers: the system's serial ports that are free, then
 // the extra ports named on the command line or in VOLMAR_EXTRA_PORTS
 // (pseudo-terminals and network converters the system's list misses).
@@ -24,6 +26,8 @@ public:
 
     // The system's ports; a port counts as busy when it cannot be opened.
     static QVector<Port> systemPorts();
+    // Replaces the system's list (tests); an empty function restores it.
+    static void setSystemPortsProvider(std::function<QVector<Port>()> provider);
     static QStringList extraPortsFromEnvironment();
     static QString placeholder();
 

@@ -1,0 +1,31 @@
+# Shared by run.sh and test.sh: installs what is missing, configures, builds.
+# Usage: source scripts/setup.sh; volmar_setup 5|6 BUILD_DIR
+
+volmar_packages() {
+    local common="cmake g++ ninja-build pkg-config"
+    if [ "$1" = 6 ]; then
+        echo "$common qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev"
+    else
+        echo "$common qtbase5-dev libqt5serialport5-dev libqt5charts5-dev qttools5-dev qttools5-dev-tools"
+    fi
+}
+
+volmar_install_missing() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+volmar_setup() {
+    local qt="$1" dir="$2"
+    volmar_install_missing $(volmar_packages "$qt")
+    cmake -S . -B "$dir" -G Ninja -DVOLMAR_QT_MAJOR="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}

@@ -1,0 +1,252 @@
+#include "app/configurator.h"
+#include "app/helptexts.h"
+#include "dialogrecorder.h"
+#include "link/portconnection.h"
+#include "link/portlist.h"
+#include "link/sharedtimers.h"
+#include "pseudoterminal.h"
+#include "ui_configurator.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QStringList menuTexts(const Configurator &window)
+{
+    QStringList texts;
+    const auto actions = window.serviceMenu()->actions();
+    for (const QAction *action : actions)
+        texts << action->text();
+    return texts;
+}
+
+void showActive(QWidget &window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+void hover(QWidget *widget)
+{
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(widget, &enter);
+}
+} // namespace
+
+class TestConfigurator : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_workDir.isValid());
+        QDir::setCurrent(m_workDir.path()); // log.txt lands here
+        PortList::setSystemPortsProvider([] { return QVector<PortList::Port>{}; });
+    }
+
+    void titleAndFixedSize()
+    {
+        Configurator window;
+        QVERIFY(window.windowTitle().endsWith(QStringLiteral("v1.0.0.61")));
+        QCOMPARE(window.size(), QSize(800, 600));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(window.form()->stackedWidget->currentWidget(), window.form()->DUT);
+        QCOMPARE(window.statusLineModel()->text(), QStringLiteral("Подключите датчик"));
+        QCOMPARE(window.statusLineModel()->geometry(), QRect(5, 577, 500, 20));
+    }
+
+    void serviceMenuFollowsThePort()
+    {
+        PseudoTerminal line;
+        StartupOptions options;
+        options.extraPorts << line.slavePath();
+        Configurator window(options);
+        const QString remote = QStringLiteral("Дистанционное управление");
+        QCOMPARE(menuTexts(window),
+                 (QStringList{"Обновить прошивку", "Отменить несохранённые настройки",
+                              "Загрузить заводские настройки", "Инженерное меню", remote,
+                              "Безопасность"}));
+        window.connectDevice(QStringLiteral("fls"));
+        QVERIFY(window.portConnection()->isOpen());
+        QVERIFY(!menuTexts(window).contains(remote));
+        QCOMPARE(menuTexts(window).size(), 5);
+        window.on_pushButtonDeviceFLS_clicked(false);
+        QVERIFY(!window.portConnection()->isOpen());
+        QVERIFY(menuTexts(window).contains(remote));
+    }
+
+    void serviceActionsNeedASensor()
+    {
+        DialogRecorder dialogs;
+        Configurator window;
+        for (QAction *action : window.serviceMenu()->actions()) {
+            if (action->text() == QStringLiteral("Безопасность"))
+                action->trigger();
+        }
+        QCOMPARE(dialogs.messages(), QStringList{"Подключите датчик"});
+        QCOMPARE(dialogs.sizes().first(), QSize(300, 170));
+    }
+
+    void helpModeToggles()
+    {
+        Configurator window;
+        showActive(window);
+        QVERIFY(!window.isHelpMode());
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(window.isHelpMode());
+        QCOMPARE(window.size(), QSize(1080, 600));
+        QVERIFY(window.helpLabel());
+        QCOMPARE(window.helpLabel()->geometry(), QRect(QPoint(820, 0), QPoint(1074, 589)));
+
+        hover(window.form()->comboBox_ModeDUT);
+        QCOMPARE(window.helpLabel()->text(), HelpTexts::textFor("comboBox_ModeDUT"));
+        QVERIFY(!window.helpLabel()->text().isEmpty());
+        hover(window.form()->label_TempNameDUT);
+        QCOMPARE(window.helpLabel()->text(), QStringLiteral("Температура датчика."));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(window.form()->label_TempNameDUT, &leave);
+        QVERIFY(window.helpLabel()->text().isEmpty());
+
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(!window.isHelpMode());
+        QCOMPARE(window.size(), QSize(800, 600));
+        QVERIFY(!window.helpLabel());
+    }
+
+    void helpButtonLogs()
+    {
+        Configurator window;
+        window.show();
+        QFile::remove(QStringLiteral("log.txt"));
+        window.form()->pushButton_Help->click();
+        QVERIFY(window.isHelpMode());
+        QFile log(QStringLiteral("log.txt"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().endsWith(" -- Help called\r\n"));
+        window.closeHelp();
+    }
+
+    void f3AndF4OnlyOnSensorPages()
+    {
+        DialogRecorder dialogs(0);
+        Configurator window;
+        showActive(window);
+        QTest::keyClick(&window, Qt::Key_F3);
+        QCOMPARE(dialogs.messages(),
+                 QStringList{"Сейчас будет установлен новый уровень \"Пустой\"\nВы уверены?"});
+        dialogs.clear();
+
+        window.setParentForGroupBoxSerPort(window.form()->RemoteControl);
+        QTest::keyClick(&window, Qt::Key_F3);
+        QTest::keyClick(&window, Qt::Key_F4);
+        QVERIFY(dialogs.messages().isEmpty());
+        QCOMPARE(window.form()->stackedWidget->currentWidget(), window.form()->RemoteControl);
+
+        window.setParentForGroupBoxSerPort(window.form()->DUT);
+        QTest::keyClick(&window, Qt::Key_F4);
+        QCOMPARE(window.form()->stackedWidget->currentWidget(), window.form()->Tarirovka);
+    }
+
+    void portBoxWithExtraPorts()
+    {
+        PseudoTerminal first;
+        PseudoTerminal second;
+        StartupOptions options;
+        options.extraPorts << first.slavePath() << second.slavePath();
+        Configurator window(options);
+        QComboBox *box = window.form()->comboBox_SerialPort;
+        QCOMPARE(box->count(), 2);
+        QCOMPARE(box->currentText(), first.slavePath());
+
+        // The engineer picks the second; a refresh keeps it shown.
+        box->setCurrentIndex(1);
+        window.on_comboBox_SerialPort_activated(1);
+        hover(box);
+        QCOMPARE(box->count(), 2);
+        QCOMPARE(box->currentText(), second.slavePath());
+
+        // Connected: hovering must not refresh (which would close the port).
+        window.connectDevice(QStringLiteral("fls"));
+        QCOMPARE(window.portConnection()->openedName(), second.slavePath());
+        QVERIFY(!box->isEnabled());
+        hover(box);
+        QVERIFY(window.portConnection()->isOpen());
+        window.on_pushButtonDeviceFLS_clicked(false);
+        QVERIFY(box->isEnabled());
+    }
+
+    void noPortsMeansNoConnection()
+    {
+        qunsetenv("VOLMAR_EXTRA_PORTS");
+        Configurator window;
+        QComboBox *box = window.form()->comboBox_SerialPort;
+        QCOMPARE(box->count(), 1);
+        QCOMPARE(box->currentText(), PortList::placeholder());
+        window.form()->pushButtonDeviceFLS->click();
+        QVERIFY(!window.form()->pushButtonDeviceFLS->isChecked());
+        QVERIFY(!window.portConnection()->isOpen());
+        QVERIFY(!SharedTimers::pollTimer()->isActive());
+    }
+
+    void deviceButtonsConnectAndRelease()
+    {
+        PseudoTerminal line;
+        StartupOptions options;
+        options.extraPorts << line.slavePath();
+        Configurator window(options);
+        auto *ui = window.form();
+        ui->pushButtonAQ420->click();
+        QVERIFY(window.portConnection()->isOpen());
+        QCOMPARE(SharedTimers::pollTimer()->interval(), 1000);
+        QCOMPARE(SharedTimers::parseTimer()->interval(), 50);
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->AQ420);
+        QCOMPARE(ui->label_DevAQ420->styleSheet(), QStringLiteral("QLabel {color : #E32323;}"));
+        QVERIFY(!ui->pushButtonAQ420->isEnabled()); // locked for three seconds
+
+        // Choosing another kind moves everything over to it.
+        window.on_pushButtonDeviceFLS_clicked(true);
+        QCOMPARE(SharedTimers::pollTimer()->interval(), 500);
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->DUT);
+        QVERIFY(!ui->pushButtonAQ420->isChecked());
+        QCOMPARE(ui->label_DevAQ420->styleSheet(), QStringLiteral("QLabel {color : #B9B9B9;}"));
+        QCOMPARE(ui->line_DevFLS->styleSheet(), QStringLiteral("QFrame {background-color : #E32323;}"));
+
+        window.on_pushButtonDeviceFLS_clicked(false);
+        QVERIFY(!window.portConnection()->isOpen());
+        for (QTimer *timer : {SharedTimers::pollTimer(), SharedTimers::parseTimer(),
+                              SharedTimers::portScanTimer(), SharedTimers::connectTimer()})
+            QVERIFY(!timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonDeviceFLS->isEnabled(), 5000);
+    }
+
+    void tagButtonOnlyMovesTheHighlight()
+    {
+        PseudoTerminal line;
+        StartupOptions options;
+        options.extraPorts << line.slavePath();
+        Configurator window(options);
+        window.connectDevice(QStringLiteral("tag"));
+        QVERIFY(!window.portConnection()->isOpen());
+        QCOMPARE(window.form()->label_DevWiredTag->styleSheet(),
+                 QStringLiteral("QLabel {color : #E32323;}"));
+        QVERIFY(!SharedTimers::pollTimer()->isActive());
+    }
+
+    void smallScreenShrinksTheWindow()
+    {
+        qputenv("VOLMAR_SCREEN_HEIGHT", "600");
+        Configurator window;
+        qputenv("VOLMAR_SCREEN_HEIGHT", "1080");
+        QCOMPARE(window.height(), 480);
+        QCOMPARE(window.statusLineModel()->y(), 577 - 117);
+    }
+
+private:
+    QTemporaryDir m_workDir;
+};
+
+QTEST_MAIN(TestConfigurator)
+#include "tst_configurator.moc"

@@ -1,0 +1,112 @@
+#include "calibration/widgettar.h"
+#include "widgets/switch.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+private slots:
+    void switchGeometry()
+    {
+        Switch sw;
+        QCOMPARE(sw.sizeHint(), QSize(38, 22));
+        Switch small(QBrush(Qt::red));
+        QCOMPARE(small.sizeHint(), QSize(30, 18));
+        QCOMPARE(sw.offset(), 8);
+        QCOMPARE(sw.cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void clickSlidesTheThumbAndSignals()
+    {
+        Switch sw;
+        sw.resize(sw.sizeHint());
+        sw.show();
+        QSignalSpy clicked(&sw, &QAbstractButton::clicked);
+        QTest::mouseClick(&sw, Qt::LeftButton);
+        QVERIFY(sw.isOn());
+        QVERIFY(sw.isSwitched());
+        QCOMPARE(clicked.count(), 1);
+        QTRY_COMPARE(sw.offset(), 19);
+        QCOMPARE(sw.thumbBrush().color(), QColor("#009688"));
+        QTest::mouseClick(&sw, Qt::LeftButton);
+        QVERIFY(!sw.isOn());
+        QTRY_COMPARE(sw.offset(), 8);
+        QCOMPARE(sw.thumbBrush().color(), QColor("#B9B9B9"));
+    }
+
+    void initialStateNeedsArming()
+    {
+        Switch sw;
+        sw.resize(sw.sizeHint());
+        QSignalSpy clicked(&sw, &QAbstractButton::clicked);
+        QSignalSpy toggled(&sw, &QAbstractButton::toggled);
+        sw.setInitialState(true); // not armed: nothing happens
+        QVERIFY(!sw.isOn());
+        QCOMPARE(sw.animation()->state(), QAbstractAnimation::Stopped);
+
+        sw.setArmed(true);
+        sw.setInitialState(true);
+        QVERIFY(sw.isOn());
+        QVERIFY(sw.isSwitched());
+        QVERIFY(!sw.isArmed());
+        QTRY_COMPARE(sw.offset(), 19);
+        sw.setInitialState(false); // the arming was used up
+        QVERIFY(sw.isOn());
+
+        sw.setArmed(true);
+        sw.setInitialState(false);
+        QVERIFY(!sw.isOn());
+        QTRY_COMPARE(sw.offset(), 8);
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(toggled.count(), 0);
+    }
+
+    void clickDuringAnimationRestartsFromItsStart()
+    {
+        Switch sw;
+        sw.resize(sw.sizeHint());
+        sw.show();
+        QTest::mouseClick(&sw, Qt::LeftButton); // on: 8 -> 19
+        QTest::mouseClick(&sw, Qt::LeftButton); // off, from wherever it is
+        QTest::mouseClick(&sw, Qt::LeftButton); // on again: starts at 8
+        QCOMPARE(sw.animation()->startValue().toInt(), 8);
+        QCOMPARE(sw.animation()->endValue().toInt(), 19);
+        QCOMPARE(sw.animation()->duration(), 120);
+    }
+
+    void tiles()
+    {
+        QWidget page;
+        WidgetTar caption(&page, true);
+        WidgetTar sensor(&page, false);
+        QCOMPARE(caption.size(), QSize(129, 99));
+        QCOMPARE(sensor.size(), QSize(139, 99));
+        QVERIFY(!caption.isHidden());
+        QVERIFY(sensor.isHidden()); // shown only by the calibration run
+        QCOMPARE(caption.labelText(1), QStringLiteral("Литры"));
+        QVERIFY(caption.labelText(2).isEmpty());
+        QCOMPARE(sensor.labelText(4), QStringLiteral("Стабилен"));
+        sensor.setLabel1Text(QStringLiteral("Датчик#1234"));
+        caption.setLabel4Text(QStringLiteral("ignored")); // a caption has one label
+        QCOMPARE(sensor.labelText(1), QStringLiteral("Датчик#1234"));
+        QVERIFY(caption.labelText(4).isEmpty());
+        sensor.setOffset(7);
+        QCOMPARE(sensor.getOffset(), 7);
+    }
+
+    void tileColourKeepsTheWhiteFrame()
+    {
+        WidgetTar sensor(nullptr, false);
+        sensor.setWindowColour(QColor("#E32323"));
+        sensor.show();
+        const QImage image = sensor.grab().toImage();
+        QCOMPARE(QColor(image.pixel(image.width() / 2, 30)), QColor("#E32323"));
+        QCOMPARE(QColor(image.pixel(0, image.height() / 2)), QColor(Qt::white));
+        QCOMPARE(QColor(image.pixel(image.width() / 2, 0)), QColor(Qt::white));
+    }
+};
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"

@@ -1,0 +1,60 @@
+// Renders the main pages of the tool offscreen into PNG files for the
+// README: the wired page runs against the built-in emulated sensor line.
+#include "app/configurator.h"
+#include "app/startupoptions.h"
+#include "ui_configurator.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace {
+void waitFor(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void save(QWidget &window, const QString &dir, const QString &name)
+{
+    const QString path = QDir(dir).filePath(name);
+    if (!window.grab().save(path))
+        qWarning("could not write %s", qPrintable(path));
+    else
+        qInfo("wrote %s", qPrintable(path));
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Q_INIT_RESOURCE(resources);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("VOLMAR_SCREEN_HEIGHT", "1080");
+    QApplication app(argc, argv);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(outDir);
+
+    StartupOptions options;
+    options.demo = true;
+    Configurator window(options);
+    window.show();
+    save(window, outDir, QStringLiteral("start.png"));
+
+    window.connectDevice(QStringLiteral("fls"));
+    waitFor(6000); // search, settings and identification replies
+    save(window, outDir, QStringLiteral("wired-sensor.png"));
+
+    window.slotShortcutF1();
+    waitFor(200);
+    save(window, outDir, QStringLiteral("help-mode.png"));
+    window.closeHelp();
+
+    window.setParentForGroupBoxSerPort(window.form()->Tarirovka);
+    waitFor(200);
+    save(window, outDir, QStringLiteral("calibration.png"));
+    return 0;
+}
