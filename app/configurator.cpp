@@ -16,6 +16,7 @@
 #include "link/protocol.h"
 #include "link/ringbuffer.h"
 #include "link/sharedtimers.h"
+#include "emulator/virtualline.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,14 +187,20 @@ void Configurator::setupFontApp()
     if (!medium.isEmpty())
         setFont(QFont(medium, 18));
     if (!light.isEmpty()) {
-        ui->comboBox_SerialPort->setFont(QFont(light, 36));
+        // Both faces may share one family name; the weight picks the light one.
+        auto lightFont = [&light](int size) {
+            QFont font(light, size);
+            font.setWeight(QFont::Light);
+            return font;
+        };
+        ui->comboBox_SerialPort->setFont(lightFont(36));
         for (QPushButton *button : {ui->pushButtonDeviceFLS, ui->pushButtonBLE,
                                     ui->pushButtonAQ420, ui->pushButtonWiredTag})
-            button->setFont(QFont(light, 12));
+            button->setFont(lightFont(12));
         for (QLabel *label : {ui->label_SerNumName, ui->label_FirmwareName})
-            label->setFont(QFont(light, 14));
+            label->setFont(lightFont(14));
         for (QLabel *label : {ui->label_SerNumVal, ui->label_FirmwareVal})
-            label->setFont(QFont(light, 21));
+            label->setFont(lightFont(21));
     }
 }
 
@@ -1035,4 +1042,26 @@ bool Configurator::eventFilter(QObject *watched, QEvent *event)
 
 void Configurator::startDemoLine()
 {
+    if (!VirtualLine::hasPseudoTerminals()) {
+        DynamicQDialog::show(this,
+                             tr("Демонстрационный режим здесь требует пары виртуальных "
+                                "COM-портов:\nзапустите volmar-emulator --serial COMx\n"
+                                "и выберите парный порт."),
+                             false, QSize(420, 200));
+        return;
+    }
+    const QStringList devices = m_options.demoDevices.isEmpty()
+        ? QStringList{QStringLiteral("kv510@1")}
+        : m_options.demoDevices;
+    auto *line = new VirtualLine(this);
+    QString error;
+    if (!line->addDevices(devices, &error) || !line->openPseudoTerminal(&error)) {
+        delete line;
+        writeLogFile(QStringLiteral("Demo line failed: ") + error);
+        DynamicQDialog::show(this, tr("Демонстрационная линия не запущена:\n%1").arg(error),
+                             false, QSize(420, 200));
+        return;
+    }
+    m_demoLine = line;
+    addExtraPort(line->portName());
 }

@@ -5,661 +5,666 @@
     <name>Configurator</name>
     <message>
         <source>Волмар Конфигуратор</source>
-        <translation type="unfinished"></translation>
+        <translation>Volmar Configurator</translation>
     </message>
     <message>
         <source>ДУТ</source>
-        <translation type="unfinished"></translation>
+        <translation>FLS</translation>
     </message>
     <message>
         <source>Серийный номер:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number:</translation>
     </message>
     <message>
         <source>Версия ПО:</source>
-        <translation type="unfinished"></translation>
+        <translation>FW version:</translation>
     </message>
     <message>
         <source>Требуется калибровка</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration required</translation>
     </message>
     <message>
         <source>Уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
     <message>
         <source>Частота, Гц</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency, Hz</translation>
     </message>
     <message>
         <source>Напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage</translation>
     </message>
     <message>
         <source>Температура</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>Опросить адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Poll address</translation>
     </message>
     <message>
         <source>Устройства</source>
-        <translation type="unfinished"></translation>
+        <translation>Devices</translation>
     </message>
     <message>
         <source>Режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Сглаживание</source>
-        <translation type="unfinished"></translation>
+        <translation>Smoothing</translation>
     </message>
     <message>
         <source>Макс. уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. level</translation>
     </message>
     <message>
         <source>Мин. уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. level</translation>
     </message>
     <message>
         <source>Сетевой адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Network address</translation>
     </message>
     <message>
         <source>Базовая станция</source>
-        <translation type="unfinished"></translation>
+        <translation>Base station</translation>
     </message>
     <message>
         <source>Серийный номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number</translation>
     </message>
     <message>
         <source>Версия ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>FW version</translation>
     </message>
     <message>
         <source>Скопировано в буфер обмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Copied to clipboard</translation>
     </message>
     <message>
         <source>Сигнал</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Батарея</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery</translation>
     </message>
     <message>
         <source>Датчик 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 1</translation>
     </message>
     <message>
         <source>Датчик 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 2</translation>
     </message>
     <message>
         <source>Датчик 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 3</translation>
     </message>
     <message>
         <source>Датчик 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 4</translation>
     </message>
     <message>
         <source>ТАРИРОВКА</source>
-        <translation type="unfinished"></translation>
+        <translation>CALIBRATION</translation>
     </message>
     <message>
         <source>Шаг,</source>
-        <translation type="unfinished"></translation>
+        <translation>Step,</translation>
     </message>
     <message>
         <source>л</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>Заливом</source>
-        <translation type="unfinished"></translation>
+        <translation>Filling</translation>
     </message>
     <message>
         <source>Сливом</source>
-        <translation type="unfinished"></translation>
+        <translation>Draining</translation>
     </message>
     <message>
         <source>Начать</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Добавить порцию</source>
-        <translation type="unfinished"></translation>
+        <translation>Add portion</translation>
     </message>
     <message>
         <source>Удалить порцию</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete portion</translation>
     </message>
     <message>
         <source>Возобновить</source>
-        <translation type="unfinished"></translation>
+        <translation>Resume</translation>
     </message>
     <message>
         <source>Завершить</source>
-        <translation type="unfinished"></translation>
+        <translation>Finish</translation>
     </message>
     <message>
         <source>График</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart</translation>
     </message>
     <message>
         <source>ВЕРНУТЬСЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>BACK</translation>
     </message>
     <message>
         <source>Угол,град.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle,deg.</translation>
     </message>
     <message>
         <source>Установки</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Верх</source>
-        <translation type="unfinished"></translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>Низ</source>
-        <translation type="unfinished"></translation>
+        <translation>Bottom</translation>
     </message>
     <message>
         <source>Задержка вкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>On delay</translation>
     </message>
     <message>
         <source>Задержка выкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Off delay</translation>
     </message>
     <message>
         <source>Опросить сет. адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Poll net. address</translation>
     </message>
     <message>
         <source>Устройства в сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Devices on network</translation>
     </message>
     <message>
         <source>Режим 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode 1</translation>
     </message>
     <message>
         <source>Режим 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode 2</translation>
     </message>
     <message>
         <source>Режим 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode 3</translation>
     </message>
     <message>
         <source>Отвал</source>
-        <translation type="unfinished"></translation>
+        <translation>Blade</translation>
     </message>
     <message>
         <source>Ковш</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucket</translation>
     </message>
     <message>
         <source>Мастер</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Установка нуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Set zero</translation>
     </message>
     <message>
         <source>Удалить датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove sensor</translation>
     </message>
     <message>
         <source>Литры</source>
-        <translation type="unfinished"></translation>
+        <translation>Liters</translation>
     </message>
     <message>
         <source>Галлоны</source>
-        <translation type="unfinished"></translation>
+        <translation>Gallons</translation>
     </message>
     <message>
         <source>СЧИТЫВАТЕЛЬ МЕТОК</source>
-        <translation type="unfinished"></translation>
+        <translation>TAG READER</translation>
     </message>
     <message>
         <source>Установка режима</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode setting</translation>
     </message>
     <message>
         <source>Режим Считыватель</source>
-        <translation type="unfinished"></translation>
+        <translation>Reader mode</translation>
     </message>
     <message>
         <source>Режим Метка</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag mode</translation>
     </message>
     <message>
         <source>Установить</source>
-        <translation type="unfinished"></translation>
+        <translation>Set</translation>
     </message>
     <message>
         <source>Установить сер номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Set serial number</translation>
     </message>
     <message>
         <source>ID метки</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag ID</translation>
     </message>
     <message>
         <source>Десятичный формат</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal format</translation>
     </message>
     <message>
         <source>Считать</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Сменить сет.номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Change network no.</translation>
     </message>
     <message>
         <source>ДИСТАНЦИОННОЕ УПРАВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REMOTE CONTROL</translation>
     </message>
     <message>
         <source>Команда</source>
-        <translation type="unfinished"></translation>
+        <translation>Command</translation>
     </message>
     <message>
         <source>Удаленнный сетевой номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote network number</translation>
     </message>
     <message>
         <source>Введите числовой пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a numeric password</translation>
     </message>
     <message>
         <source>Выберете уровень фильтрации</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the filtering level</translation>
     </message>
     <message>
         <source>Выберете режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the mode</translation>
     </message>
     <message>
         <source>Скопируйте строку и вставьте её в файл для отправки</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the string and paste it into the file to be sent</translation>
     </message>
     <message>
         <source>Сгенерировать</source>
-        <translation type="unfinished"></translation>
+        <translation>Generate</translation>
     </message>
     <message>
         <source>Расшифровать ответ</source>
-        <translation type="unfinished"></translation>
+        <translation>Decode response</translation>
     </message>
     <message>
         <source>ИНЖЕНЕРНЫЕ НАСТРОЙКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>ENGINEERING SETTINGS</translation>
     </message>
     <message>
         <source>Инверсия индикатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicator inversion</translation>
     </message>
     <message>
         <source>Режим передачи угла наклона</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt angle transmission mode</translation>
     </message>
     <message>
         <source>Режим Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master mode</translation>
     </message>
     <message>
         <source>Отключить термокомпенсацию</source>
-        <translation type="unfinished"></translation>
+        <translation>Disable temperature compensation</translation>
     </message>
     <message>
         <source>Экодрайвинг</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco-driving</translation>
     </message>
     <message>
         <source>Передавать cерийный номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmit serial number</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning lamp threshold</translation>
     </message>
     <message>
         <source>  Установить  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Set  </translation>
     </message>
     <message>
         <source>Ручной ввод Полный/Пустой</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Full/Empty entry</translation>
     </message>
     <message>
         <source>Калибровать 
  горизонтальное
 положение</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrate 
+ horizontal
+position</translation>
     </message>
     <message>
         <source>Пересчитать в литры / %</source>
-        <translation type="unfinished"></translation>
+        <translation>Convert to liters / %</translation>
     </message>
     <message>
         <source>Сетевой адрес базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Base network address</translation>
     </message>
     <message>
         <source>Изменить</source>
-        <translation type="unfinished"></translation>
+        <translation>Change</translation>
     </message>
     <message>
         <source>Изменить S/N базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Change base S/N</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ ПРОШИВКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>FIRMWARE UPDATE</translation>
     </message>
     <message>
         <source>Обновить прошивку базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Update base firmware</translation>
     </message>
     <message>
         <source>Обновить прошивку датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Update sensor firmware</translation>
     </message>
     <message>
         <source>Подключите датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect a sensor</translation>
     </message>
     <message>
         <source>Волмар Конфигуратор v1.0.0.%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Volmar Configurator v1.0.0.%1</translation>
     </message>
     <message>
         <source>Нет доступных ком-портов
 Выберите другой порт</source>
-        <translation type="unfinished"></translation>
+        <translation>No COM ports available
+Select another port</translation>
     </message>
     <message>
         <source>Проверьте подключение преобразователя!</source>
-        <translation type="unfinished"></translation>
+        <translation>Check the converter connection!</translation>
     </message>
     <message>
         <source>Обновить прошивку</source>
-        <translation type="unfinished"></translation>
+        <translation>Update firmware</translation>
     </message>
     <message>
         <source>Отменить несохранённые настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Discard unsaved settings</translation>
     </message>
     <message>
         <source>Загрузить заводские настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Load factory settings</translation>
     </message>
     <message>
         <source>Инженерное меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Engineering menu</translation>
     </message>
     <message>
         <source>Дистанционное управление</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote control</translation>
     </message>
     <message>
         <source>Безопасность</source>
-        <translation type="unfinished"></translation>
+        <translation>Security</translation>
     </message>
     <message>
         <source>Сейчас будет установлен новый уровень &quot;Пустой&quot;
 Вы уверены?</source>
-        <translation type="unfinished"></translation>
+        <translation>A new &quot;Empty&quot; level will now be set
+Are you sure?</translation>
     </message>
     <message>
         <source>Режим выходного сигнала датчика: цифровой RS-485 (по запросу или периодический), RS-232, аналоговый, частотный или импульсный. Набор режимов зависит от модели подключенного датчика. Выбранный режим отмечается значком изменения и записывается в датчик кнопкой записи параметров или сочетанием клавиш Ctrl+S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor output signal mode: digital RS-485 (on request or periodic), RS-232, analog, frequency or pulse. The available modes depend on the model of the connected sensor. The selected mode is marked with a change icon and is written to the sensor with the write parameters button or the Ctrl+S key combination.</translation>
     </message>
     <message>
         <source>Уровень фильтрации (сглаживания) показаний. Чем больше бак и сильнее колебания топлива при движении, тем выше нужен уровень: «Нет» — без сглаживания, далее «до 200 литров», «от 200 до 1000 литров», «более 1000 литров» и «Тяжёлые условия» — самое сильное сглаживание. У датчиков других моделей уровень задаётся числом от 0 до 15. Тарировку и установку точек «Полный» и «Пустой» рекомендуется выполнять при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtering (smoothing) level of the readings. The larger the tank and the stronger the fuel sloshing while driving, the higher the level should be: &quot;None&quot; means no smoothing, followed by &quot;up to 200 liters&quot;, &quot;200 to 1000 liters&quot;, &quot;over 1000 liters&quot; and &quot;Heavy conditions&quot;, the strongest smoothing. On other sensor models the level is set as a number from 0 to 15. It is recommended to perform calibration and set the &quot;Full&quot; and &quot;Empty&quot; points with smoothing disabled.</translation>
     </message>
     <message>
         <source>Сетевой адрес датчика на линии RS-485. Датчики на одной линии должны иметь разные адреса. Новый адрес записывается вместе с остальными параметрами, после чего программа заново ищет датчики на линии.</source>
-        <translation type="unfinished"></translation>
+        <translation>Network address of the sensor on the RS-485 line. Sensors on the same line must have different addresses. The new address is written together with the other parameters, after which the program searches for sensors on the line again.</translation>
     </message>
     <message>
         <source>Максимальное значение уровня, которое выдаёт датчик: от 1023 до 4095 (1023 — 10-битное разрешение, 4095 — 12-битное). Переключение доступно на датчиках с версией прошивки не выше 2.5.3 и выполняется после подтверждения; новое значение записывается вместе с остальными параметрами.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum level value output by the sensor: from 1023 to 4095 (1023 — 10-bit resolution, 4095 — 12-bit). Switching is available on sensors with firmware version 2.5.3 or earlier and is performed after confirmation; the new value is written together with the other parameters.</translation>
     </message>
     <message>
         <source>Минимальное значение уровня, которое выдаёт датчик, в диапазоне от 0 до 1023; по умолчанию равно 1. Если версия датчика не поддерживает изменение этого значения, программа предупредит об этом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum level value output by the sensor, in the range from 0 to 1023; the default is 1. If the sensor version does not support changing this value, the program will warn you.</translation>
     </message>
     <message>
         <source>Список COM-портов, к которым подключены преобразователи интерфейса (например, USB — RS-485). Порты, занятые другими программами, в список не попадают. Пока ни одно устройство не подключено, список обновляется при наведении на него курсора; во время подключения выбрать другой порт нельзя.</source>
-        <translation type="unfinished"></translation>
+        <translation>List of COM ports to which interface converters (for example, USB — RS-485) are connected. Ports in use by other programs are not listed. While no device is connected, the list is refreshed when you hover the cursor over it; another port cannot be selected while a device is connected.</translation>
     </message>
     <message>
         <source>Сервисное меню: обновление прошивки, отмена несохранённых настроек, загрузка заводских настроек, инженерное меню, дистанционное управление и пароль датчика (пункт «Безопасность»). Большинству пунктов нужен подключенный датчик; «Дистанционное управление» доступно, пока порт закрыт.</source>
-        <translation type="unfinished"></translation>
+        <translation>Service menu: firmware update, discarding unsaved settings, loading factory settings, engineering menu, remote control and the sensor password (the &quot;Security&quot; item). Most items require a connected sensor; &quot;Remote control&quot; is available while the port is closed.</translation>
     </message>
     <message>
         <source>Переход к тарировке бака для подключенного датчика (горячая клавиша F4). Тарировку рекомендуется делать при отключенном сглаживании: если фильтрация включена, программа напомнит об этом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens tank calibration for the connected sensor (hotkey F4). Calibration is recommended with smoothing disabled: if filtering is enabled, the program will remind you.</translation>
     </message>
     <message>
         <source>Включает или выключает инверсию индикатора датчика. Команда отправляется в датчик сразу при переключении, отдельная запись не нужна. Если модель датчика не поддерживает функцию, группа неактивна.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns the sensor indicator inversion on or off. The command is sent to the sensor as soon as the switch is toggled; no separate write is needed. If the sensor model does not support this function, the group is inactive.</translation>
     </message>
     <message>
         <source>Режим передачи угла наклона: датчик дополнительно передаёт угол своего наклона. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt angle transmission mode: the sensor additionally transmits its own tilt angle. The command is sent to the sensor as soon as the switch is toggled. This function is available for KV610 and FLS sensors.</translation>
     </message>
     <message>
         <source>Включает или выключает режим Master датчика. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns the sensor Master mode on or off. The command is sent to the sensor as soon as the switch is toggled. This function is available for KV610 and FLS sensors.</translation>
     </message>
     <message>
         <source>Отключение термокомпенсации — поправки показаний на температуру топлива. Переключатель показывает состояние, считанное из датчика. Без особой необходимости термокомпенсацию отключать не рекомендуется.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disables temperature compensation, i.e. the correction of readings for fuel temperature. The switch shows the state read from the sensor. Disabling temperature compensation is not recommended unless really necessary.</translation>
     </message>
     <message>
         <source>Включает или выключает функцию «Экодрайвинг» датчика. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turns the sensor &quot;Eco-driving&quot; function on or off. The command is sent to the sensor as soon as the switch is toggled. This function is available for KV610 and FLS sensors.</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы аварийного остатка топлива, в процентах. Введите значение и нажмите «Установить»: после подтверждения порог будет записан в датчик.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger threshold of the low fuel warning lamp, in percent. Enter a value and click &quot;Set&quot;: after confirmation the threshold will be written to the sensor.</translation>
     </message>
     <message>
         <source>Ручной ввод значений «Полный» и «Пустой». В открывшемся окне введите оба значения и нажмите «Установить». Значение «Пустой» не может быть больше значения «Полный», нулевые значения не принимаются.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual entry of the &quot;Full&quot; and &quot;Empty&quot; values. In the window that opens, enter both values and click &quot;Set&quot;. The &quot;Empty&quot; value cannot be greater than the &quot;Full&quot; value; zero values are not accepted.</translation>
     </message>
     <message>
         <source>Открывает тарировочную таблицу датчика из 20 точек «уровень — объём». Таблицу можно считать из датчика и записать в него, загрузить из файла CSV или сохранить в файл, а также пересчитать объёмы в проценты.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens the sensor calibration table of 20 &quot;level — volume&quot; points. The table can be read from the sensor and written to it, loaded from a CSV file or saved to a file, and its volumes can be converted to percent.</translation>
     </message>
     <message>
         <source>Дистанционное управление датчиком, подключенным к бортовому терминалу. Выберите команду и нажмите «Сгенерировать»: полученную строку скопируйте и отправьте на терминал по SMS или через сервер. Ответ терминала с температурой и уровнем можно вставить в ту же строку и расшифровать.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote control of a sensor connected to an on-board terminal. Select a command and click &quot;Generate&quot;, then copy the resulting string and send it to the terminal by SMS or via the server. The terminal&apos;s response with the temperature and level can be pasted into the same line and decoded.</translation>
     </message>
     <message>
         <source>Шаг тарировки — объём одной порции топлива. По умолчанию 5 при тарировке заливом и 500 при тарировке сливом. Каждая новая порция увеличивает (залив) или уменьшает (слив) объём в таблице на этот шаг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration step — the volume of one fuel portion. The default is 5 for calibration by filling and 500 for calibration by draining. Each new portion increases (filling) or decreases (draining) the volume in the table by this step.</translation>
     </message>
     <message>
         <source>Начинает тарировку: запрашивает имя файла CSV, в котором будет сохраняться таблица, и добавляет в неё столбец датчика с начальной точкой. После добавления первой порции добавить датчик нельзя.</source>
-        <translation type="unfinished"></translation>
+        <translation>Starts calibration: asks for the name of the CSV file in which the table will be saved and adds a sensor column with the initial point to the table. Once the first portion has been added, no more sensors can be added.</translation>
     </message>
     <message>
         <source>Удаляет из тарировочной таблицы столбец последнего добавленного датчика. Если датчик был один, таблица очищается, а следующая тарировка продолжится в том же файле.</source>
-        <translation type="unfinished"></translation>
+        <translation>Removes the column of the last added sensor from the calibration table. If there was only one sensor, the table is cleared and the next calibration will continue in the same file.</translation>
     </message>
     <message>
         <source>Добавляет в таблицу строку: объём, изменённый на шаг тарировки, и текущие показания датчика. Строка сразу дописывается в файл тарировки. Перед нажатием дождитесь, пока показания датчика станут стабильными.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a row to the table: the volume changed by the calibration step and the current sensor readings. The row is immediately appended to the calibration file. Before clicking, wait until the sensor readings are stable.</translation>
     </message>
     <message>
         <source>Удаляет последнюю строку в тарировочной таблице</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the last row of the calibration table</translation>
     </message>
     <message>
         <source>Завершает тарировку после подтверждения: таблица очищается, работа с файлом тарировки заканчивается. Сохранённую тарировку можно продолжить кнопкой «Возобновить».</source>
-        <translation type="unfinished"></translation>
+        <translation>Finishes calibration after confirmation: the table is cleared and work with the calibration file ends. A saved calibration can be continued with the &quot;Resume&quot; button.</translation>
     </message>
     <message>
         <source>Подключение проводного датчика уровня топлива (KV210, KV260, KV510, KV610). Нажатие открывает выбранный COM-порт и запускает поиск датчиков на линии, повторное нажатие отключает датчик.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connects a wired fuel level sensor (KV210, KV260, KV510, KV610). Clicking opens the selected COM port and starts searching for sensors on the line; clicking again disconnects the sensor.</translation>
     </message>
     <message>
         <source>Устанавливает точку «Пустой»: текущее показание датчика запоминается в нём как показание при пустом баке. Выполняется после подтверждения, горячая клавиша F3. Рекомендуется делать при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets the &quot;Empty&quot; point: the current sensor reading is stored in the sensor as the empty tank reading. Performed after confirmation; hotkey F3. Recommended with smoothing disabled.</translation>
     </message>
     <message>
         <source>Устанавливает точку «Полный»: текущее показание датчика запоминается в нём как показание при полном баке. Выполняется после подтверждения, горячая клавиша F2. Рекомендуется делать при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets the &quot;Full&quot; point: the current sensor reading is stored in the sensor as the full tank reading. Performed after confirmation; hotkey F2. Recommended with smoothing disabled.</translation>
     </message>
     <message>
         <source>Выбор датчика для опроса, когда на линии их несколько: в списке сетевые адреса найденных датчиков. После выбора программа опрашивает датчик с этим адресом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selects the sensor to poll when there are several on the line: the list contains the network addresses of the sensors found. After selection, the program polls the sensor with that address.</translation>
     </message>
     <message>
         <source>Температура датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor temperature</translation>
     </message>
     <message>
         <source>Записывает изменённые параметры в датчик. Изменённые поля отмечаются значком рядом с ними; записать их можно и сочетанием клавиш Ctrl+S. После записи параметры считываются заново: записанные отмечаются зелёным значком, а при расхождении появится просьба повторить запись.</source>
-        <translation type="unfinished"></translation>
+        <translation>Writes the changed parameters to the sensor. Changed fields are marked with an icon next to them; they can also be written with the Ctrl+S key combination. After writing, the parameters are read back: written ones are marked with a green icon, and if there is a mismatch you will be asked to repeat the write.</translation>
     </message>
     <message>
         <source>Выбор подключаемого устройства: проводной датчик уровня топлива или базовая станция BLE с беспроводными датчиками. Нажатие открывает выбранный COM-порт и запускает поиск, выбранная кнопка подсвечивается красным. Повторное нажатие или выбор другого устройства отключает текущее.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selects the device to connect: a wired fuel level sensor or a BLE base station with wireless sensors. Clicking opens the selected COM port and starts the search; the selected button is highlighted in red. Clicking again or selecting another device disconnects the current one.</translation>
     </message>
     <message>
         <source>Сетевые адреса всех датчиков, найденных на линии, через запятую.</source>
-        <translation type="unfinished"></translation>
+        <translation>Network addresses of all sensors found on the line, separated by commas.</translation>
     </message>
     <message>
         <source>Текущий уровень топлива в условных единицах: от 0 до 1023 или до 4095 в зависимости от разрешения датчика. Цвет шкалы показывает стабильность показаний: зелёный — стабильны, жёлтый и красный — нестабильны.</source>
-        <translation type="unfinished"></translation>
+        <translation>Current fuel level in arbitrary units: from 0 to 1023 or up to 4095, depending on the sensor resolution. The bar color shows how stable the readings are: green — stable, yellow and red — unstable.</translation>
     </message>
     <message>
         <source>Отображает частоту.</source>
-        <translation type="unfinished"></translation>
+        <translation>Displays the frequency.</translation>
     </message>
     <message>
         <source>Отображает напряжение.</source>
-        <translation type="unfinished"></translation>
+        <translation>Displays the voltage.</translation>
     </message>
     <message>
         <source>Температура датчика.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor temperature.</translation>
     </message>
     <message>
         <source>Версия прошивки подключенного устройства.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware version of the connected device.</translation>
     </message>
     <message>
         <source>Серийный номер подключенного устройства.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number of the connected device.</translation>
     </message>
     <message>
         <source>Уровень сигнала радиосвязи между базовой станцией и беспроводным датчиком, в дБ. Чем ближе значение к нулю, тем устойчивее связь.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio signal strength between the base station and the wireless sensor, in dB. The closer the value is to zero, the more stable the link.</translation>
     </message>
     <message>
         <source>Напряжение батареи беспроводного датчика, в вольтах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wireless sensor battery voltage, in volts.</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы аварийного остатка топлива беспроводного датчика, в процентах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trigger threshold of the wireless sensor&apos;s low fuel warning lamp, in percent.</translation>
     </message>
     <message>
         <source>Изменяет идентификатор (S/N) базовой станции. Введите новый номер в открывшемся окне; пустое или нулевое значение не принимается.</source>
-        <translation type="unfinished"></translation>
+        <translation>Changes the base station identifier (S/N). Enter the new number in the window that opens; an empty or zero value is not accepted.</translation>
     </message>
     <message>
         <source>Переводит базовую станцию в режим обновления прошивки. После этого в мобильном приложении NRFConnect появится устройство KV_BASE_UPD: подключитесь к нему, нажмите кнопку DFU и выберите архив с прошивкой.</source>
-        <translation type="unfinished"></translation>
+        <translation>Switches the base station to firmware update mode. The KV_BASE_UPD device will then appear in the NRFConnect mobile app: connect to it, tap the DFU button and select the firmware archive.</translation>
     </message>
     <message>
         <source>Перезагружает беспроводной датчик для обновления прошивки. После перезагрузки у вас есть около 30 секунд, чтобы запустить обновление в приложении NRFConnect; оставшееся время показывает таймер.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restarts the wireless sensor for a firmware update. After the restart you have about 30 seconds to start the update in the NRFConnect app; the timer shows the remaining time.</translation>
     </message>
     <message>
         <source>Строка состояния: показывает текущее состояние подключения и результаты выполненных команд.</source>
-        <translation type="unfinished"></translation>
+        <translation>Status bar: shows the current connection status and the results of executed commands.</translation>
     </message>
     <message>
         <source>Секция отображения модели подключенного устройства</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected device model display section</translation>
     </message>
     <message>
         <source>Беспроводной датчик уровня топлива KV-BLE, связанный с базовой станцией: его название, серийный номер и версия прошивки.</source>
-        <translation type="unfinished"></translation>
+        <translation>KV-BLE wireless fuel level sensor paired with the base station: its name, serial number and firmware version.</translation>
     </message>
     <message>
         <source>Базовая станция BLE: через неё программа получает данные беспроводных датчиков и передаёт им команды.</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE base station: through it the program receives data from the wireless sensors and sends commands to them.</translation>
     </message>
     <message>
         <source>Индикация наличия/отсутствия пароля базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Base password set/not set indicator</translation>
     </message>
     <message>
         <source>Один экземпляр приложения уже запущен</source>
-        <translation type="unfinished"></translation>
+        <translation>An instance of the application is already running</translation>
     </message>
     <message>
         <source>Подключите
 преобразователь</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect
+the converter</translation>
     </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FLSDevice</name>
     <message>
         <source>Подключите датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect a sensor</translation>
     </message>
 </context>
 <context>
     <name>WidgetTar</name>
     <message>
         <source>Литры</source>
-        <translation type="unfinished"></translation>
+        <translation>Liters</translation>
     </message>
     <message>
         <source>Датчик#</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor#</translation>
     </message>
     <message>
         <source>Калиброван</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrated</translation>
     </message>
     <message>
         <source>Стабилен</source>
-        <translation type="unfinished"></translation>
+        <translation>Stable</translation>
     </message>
 </context>
 </TS>

@@ -5,661 +5,666 @@
     <name>Configurator</name>
     <message>
         <source>Волмар Конфигуратор</source>
-        <translation type="unfinished"></translation>
+        <translation>Volmar Configurator</translation>
     </message>
     <message>
         <source>ДУТ</source>
-        <translation type="unfinished"></translation>
+        <translation>FLS</translation>
     </message>
     <message>
         <source>Серийный номер:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie:</translation>
     </message>
     <message>
         <source>Версия ПО:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión FW:</translation>
     </message>
     <message>
         <source>Требуется калибровка</source>
-        <translation type="unfinished"></translation>
+        <translation>Se requiere calibración</translation>
     </message>
     <message>
         <source>Уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Частота, Гц</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia, Hz</translation>
     </message>
     <message>
         <source>Напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltaje</translation>
     </message>
     <message>
         <source>Температура</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Опросить адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultar dir.</translation>
     </message>
     <message>
         <source>Устройства</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <source>Режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Сглаживание</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizado</translation>
     </message>
     <message>
         <source>Макс. уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel máx.</translation>
     </message>
     <message>
         <source>Мин. уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel mín.</translation>
     </message>
     <message>
         <source>Сетевой адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de red</translation>
     </message>
     <message>
         <source>Базовая станция</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación base</translation>
     </message>
     <message>
         <source>Серийный номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>Версия ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión FW</translation>
     </message>
     <message>
         <source>Скопировано в буфер обмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado al portapapeles</translation>
     </message>
     <message>
         <source>Сигнал</source>
-        <translation type="unfinished"></translation>
+        <translation>Señal</translation>
     </message>
     <message>
         <source>Батарея</source>
-        <translation type="unfinished"></translation>
+        <translation>Batería</translation>
     </message>
     <message>
         <source>Датчик 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 1</translation>
     </message>
     <message>
         <source>Датчик 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 2</translation>
     </message>
     <message>
         <source>Датчик 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 3</translation>
     </message>
     <message>
         <source>Датчик 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 4</translation>
     </message>
     <message>
         <source>ТАРИРОВКА</source>
-        <translation type="unfinished"></translation>
+        <translation>CALIBRACIÓN</translation>
     </message>
     <message>
         <source>Шаг,</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso,</translation>
     </message>
     <message>
         <source>л</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>Заливом</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenado</translation>
     </message>
     <message>
         <source>Сливом</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciado</translation>
     </message>
     <message>
         <source>Начать</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Добавить порцию</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir porción</translation>
     </message>
     <message>
         <source>Удалить порцию</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar porción</translation>
     </message>
     <message>
         <source>Возобновить</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Завершить</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar</translation>
     </message>
     <message>
         <source>График</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>ВЕРНУТЬСЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>VOLVER</translation>
     </message>
     <message>
         <source>Угол,град.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo,gr.</translation>
     </message>
     <message>
         <source>Установки</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Верх</source>
-        <translation type="unfinished"></translation>
+        <translation>Superior</translation>
     </message>
     <message>
         <source>Низ</source>
-        <translation type="unfinished"></translation>
+        <translation>Inferior</translation>
     </message>
     <message>
         <source>Задержка вкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo enc.</translation>
     </message>
     <message>
         <source>Задержка выкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo apag.</translation>
     </message>
     <message>
         <source>Опросить сет. адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultar dir. red</translation>
     </message>
     <message>
         <source>Устройства в сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos en red</translation>
     </message>
     <message>
         <source>Режим 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo 1</translation>
     </message>
     <message>
         <source>Режим 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo 2</translation>
     </message>
     <message>
         <source>Режим 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo 3</translation>
     </message>
     <message>
         <source>Отвал</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja</translation>
     </message>
     <message>
         <source>Ковш</source>
-        <translation type="unfinished"></translation>
+        <translation>Cucharón</translation>
     </message>
     <message>
         <source>Мастер</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Установка нуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar cero</translation>
     </message>
     <message>
         <source>Удалить датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar sensor</translation>
     </message>
     <message>
         <source>Литры</source>
-        <translation type="unfinished"></translation>
+        <translation>Litros</translation>
     </message>
     <message>
         <source>Галлоны</source>
-        <translation type="unfinished"></translation>
+        <translation>Galones</translation>
     </message>
     <message>
         <source>СЧИТЫВАТЕЛЬ МЕТОК</source>
-        <translation type="unfinished"></translation>
+        <translation>LECTOR DE ETIQUETAS</translation>
     </message>
     <message>
         <source>Установка режима</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de modo</translation>
     </message>
     <message>
         <source>Режим Считыватель</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo Lector</translation>
     </message>
     <message>
         <source>Режим Метка</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo Etiqueta</translation>
     </message>
     <message>
         <source>Установить</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer</translation>
     </message>
     <message>
         <source>Установить сер номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer nº de serie</translation>
     </message>
     <message>
         <source>ID метки</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de etiqueta</translation>
     </message>
     <message>
         <source>Десятичный формат</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato decimal</translation>
     </message>
     <message>
         <source>Считать</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Сменить сет.номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nº de red</translation>
     </message>
     <message>
         <source>ДИСТАНЦИОННОЕ УПРАВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTROL REMOTO</translation>
     </message>
     <message>
         <source>Команда</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Удаленнный сетевой номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de red remoto</translation>
     </message>
     <message>
         <source>Введите числовой пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña numérica</translation>
     </message>
     <message>
         <source>Выберете уровень фильтрации</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el nivel de filtrado</translation>
     </message>
     <message>
         <source>Выберете режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el modo</translation>
     </message>
     <message>
         <source>Скопируйте строку и вставьте её в файл для отправки</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie la cadena y péguela en el archivo para enviarla</translation>
     </message>
     <message>
         <source>Сгенерировать</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar</translation>
     </message>
     <message>
         <source>Расшифровать ответ</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificar respuesta</translation>
     </message>
     <message>
         <source>ИНЖЕНЕРНЫЕ НАСТРОЙКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>AJUSTES DE INGENIERÍA</translation>
     </message>
     <message>
         <source>Инверсия индикатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión del indicador</translation>
     </message>
     <message>
         <source>Режим передачи угла наклона</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmitir ángulo de inclinación</translation>
     </message>
     <message>
         <source>Режим Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo Master</translation>
     </message>
     <message>
         <source>Отключить термокомпенсацию</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar compensación térmica</translation>
     </message>
     <message>
         <source>Экодрайвинг</source>
-        <translation type="unfinished"></translation>
+        <translation>Conducción eficiente</translation>
     </message>
     <message>
         <source>Передавать cерийный номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmitir número de serie</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de activación de la lámpara</translation>
     </message>
     <message>
         <source>  Установить  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Establecer  </translation>
     </message>
     <message>
         <source>Ручной ввод Полный/Пустой</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada manual Lleno/Vacío</translation>
     </message>
     <message>
         <source>Калибровать 
  горизонтальное
 положение</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar 
+ posición
+horizontal</translation>
     </message>
     <message>
         <source>Пересчитать в литры / %</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a litros / %</translation>
     </message>
     <message>
         <source>Сетевой адрес базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de red de la base</translation>
     </message>
     <message>
         <source>Изменить</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Изменить S/N базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar S/N de la base</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ ПРОШИВКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTUALIZACIÓN DE FIRMWARE</translation>
     </message>
     <message>
         <source>Обновить прошивку базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar firmware de la base</translation>
     </message>
     <message>
         <source>Обновить прошивку датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar firmware del sensor</translation>
     </message>
     <message>
         <source>Подключите датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte el sensor</translation>
     </message>
     <message>
         <source>Волмар Конфигуратор v1.0.0.%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Volmar Configurator v1.0.0.%1</translation>
     </message>
     <message>
         <source>Нет доступных ком-портов
 Выберите другой порт</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay puertos COM disponibles
+Seleccione otro puerto</translation>
     </message>
     <message>
         <source>Проверьте подключение преобразователя!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Compruebe la conexión del convertidor!</translation>
     </message>
     <message>
         <source>Обновить прошивку</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar firmware</translation>
     </message>
     <message>
         <source>Отменить несохранённые настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar ajustes no guardados</translation>
     </message>
     <message>
         <source>Загрузить заводские настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar ajustes de fábrica</translation>
     </message>
     <message>
         <source>Инженерное меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú de ingeniería</translation>
     </message>
     <message>
         <source>Дистанционное управление</source>
-        <translation type="unfinished"></translation>
+        <translation>Control remoto</translation>
     </message>
     <message>
         <source>Безопасность</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <source>Сейчас будет установлен новый уровень &quot;Пустой&quot;
 Вы уверены?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora se establecerá un nuevo nivel &quot;Vacío&quot;
+¿Está seguro?</translation>
     </message>
     <message>
         <source>Режим выходного сигнала датчика: цифровой RS-485 (по запросу или периодический), RS-232, аналоговый, частотный или импульсный. Набор режимов зависит от модели подключенного датчика. Выбранный режим отмечается значком изменения и записывается в датчик кнопкой записи параметров или сочетанием клавиш Ctrl+S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de la señal de salida del sensor: digital RS-485 (por solicitud o periódico), RS-232, analógico, de frecuencia o de pulsos. Los modos disponibles dependen del modelo del sensor conectado. El modo seleccionado se marca con un icono de cambio y se escribe en el sensor con el botón de escritura de parámetros o con la combinación de teclas Ctrl+S.</translation>
     </message>
     <message>
         <source>Уровень фильтрации (сглаживания) показаний. Чем больше бак и сильнее колебания топлива при движении, тем выше нужен уровень: «Нет» — без сглаживания, далее «до 200 литров», «от 200 до 1000 литров», «более 1000 литров» и «Тяжёлые условия» — самое сильное сглаживание. У датчиков других моделей уровень задаётся числом от 0 до 15. Тарировку и установку точек «Полный» и «Пустой» рекомендуется выполнять при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de filtrado (suavizado) de las lecturas. Cuanto más grande sea el tanque y más fuertes las oscilaciones del combustible durante la marcha, más alto debe ser el nivel: «Ninguno» — sin suavizado; luego «hasta 200 litros», «de 200 a 1000 litros», «más de 1000 litros» y «Condiciones severas» — el suavizado más fuerte. En sensores de otros modelos, el nivel se indica con un número de 0 a 15. Se recomienda realizar la calibración y el ajuste de los puntos «Lleno» y «Vacío» con el suavizado desactivado.</translation>
     </message>
     <message>
         <source>Сетевой адрес датчика на линии RS-485. Датчики на одной линии должны иметь разные адреса. Новый адрес записывается вместе с остальными параметрами, после чего программа заново ищет датчики на линии.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de red del sensor en la línea RS-485. Los sensores de una misma línea deben tener direcciones diferentes. La nueva dirección se escribe junto con los demás parámetros, tras lo cual el programa vuelve a buscar los sensores en la línea.</translation>
     </message>
     <message>
         <source>Максимальное значение уровня, которое выдаёт датчик: от 1023 до 4095 (1023 — 10-битное разрешение, 4095 — 12-битное). Переключение доступно на датчиках с версией прошивки не выше 2.5.3 и выполняется после подтверждения; новое значение записывается вместе с остальными параметрами.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor máximo de nivel que entrega el sensor: de 1023 a 4095 (1023 — resolución de 10 bits, 4095 — de 12 bits). El cambio está disponible en sensores con versión de firmware no superior a 2.5.3 y se realiza tras la confirmación; el nuevo valor se escribe junto con los demás parámetros.</translation>
     </message>
     <message>
         <source>Минимальное значение уровня, которое выдаёт датчик, в диапазоне от 0 до 1023; по умолчанию равно 1. Если версия датчика не поддерживает изменение этого значения, программа предупредит об этом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor mínimo de nivel que entrega el sensor, en el rango de 0 a 1023; por defecto es 1. Si la versión del sensor no admite cambiar este valor, el programa lo advertirá.</translation>
     </message>
     <message>
         <source>Список COM-портов, к которым подключены преобразователи интерфейса (например, USB — RS-485). Порты, занятые другими программами, в список не попадают. Пока ни одно устройство не подключено, список обновляется при наведении на него курсора; во время подключения выбрать другой порт нельзя.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de puertos COM a los que están conectados convertidores de interfaz (por ejemplo, USB — RS-485). Los puertos ocupados por otros programas no aparecen en la lista. Mientras no haya ningún dispositivo conectado, la lista se actualiza al pasar el cursor sobre ella; durante la conexión no se puede seleccionar otro puerto.</translation>
     </message>
     <message>
         <source>Сервисное меню: обновление прошивки, отмена несохранённых настроек, загрузка заводских настроек, инженерное меню, дистанционное управление и пароль датчика (пункт «Безопасность»). Большинству пунктов нужен подключенный датчик; «Дистанционное управление» доступно, пока порт закрыт.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú de servicio: actualización de firmware, descarte de ajustes no guardados, carga de ajustes de fábrica, menú de ingeniería, control remoto y contraseña del sensor (opción «Seguridad»). La mayoría de las opciones requieren un sensor conectado; «Control remoto» está disponible mientras el puerto esté cerrado.</translation>
     </message>
     <message>
         <source>Переход к тарировке бака для подключенного датчика (горячая клавиша F4). Тарировку рекомендуется делать при отключенном сглаживании: если фильтрация включена, программа напомнит об этом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la calibración del tanque para el sensor conectado (tecla de acceso rápido F4). Se recomienda calibrar con el suavizado desactivado: si el filtrado está activado, el programa se lo recordará.</translation>
     </message>
     <message>
         <source>Включает или выключает инверсию индикатора датчика. Команда отправляется в датчик сразу при переключении, отдельная запись не нужна. Если модель датчика не поддерживает функцию, группа неактивна.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva la inversión del indicador del sensor. El comando se envía al sensor en cuanto se cambia el interruptor; no hace falta una escritura aparte. Si el modelo del sensor no admite esta función, el grupo está inactivo.</translation>
     </message>
     <message>
         <source>Режим передачи угла наклона: датчик дополнительно передаёт угол своего наклона. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de transmisión del ángulo de inclinación: el sensor transmite además su propio ángulo de inclinación. El comando se envía al sensor en cuanto se cambia el interruptor. Función disponible para KV610 y sensores FLS.</translation>
     </message>
     <message>
         <source>Включает или выключает режим Master датчика. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva el modo Master del sensor. El comando se envía al sensor en cuanto se cambia el interruptor. Función disponible para KV610 y sensores FLS.</translation>
     </message>
     <message>
         <source>Отключение термокомпенсации — поправки показаний на температуру топлива. Переключатель показывает состояние, считанное из датчика. Без особой необходимости термокомпенсацию отключать не рекомендуется.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivación de la compensación térmica — la corrección de las lecturas según la temperatura del combustible. El interruptor muestra el estado leído del sensor. No se recomienda desactivar la compensación térmica sin una necesidad real.</translation>
     </message>
     <message>
         <source>Включает или выключает функцию «Экодрайвинг» датчика. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva la función «Conducción eficiente» del sensor. El comando se envía al sensor en cuanto se cambia el interruptor. Función disponible para KV610 y sensores FLS.</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы аварийного остатка топлива, в процентах. Введите значение и нажмите «Установить»: после подтверждения порог будет записан в датчик.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de activación de la lámpara de reserva de combustible, en porcentaje. Introduzca el valor y pulse «Establecer»: tras la confirmación, el umbral se escribirá en el sensor.</translation>
     </message>
     <message>
         <source>Ручной ввод значений «Полный» и «Пустой». В открывшемся окне введите оба значения и нажмите «Установить». Значение «Пустой» не может быть больше значения «Полный», нулевые значения не принимаются.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada manual de los valores «Lleno» y «Vacío». En la ventana que se abre, introduzca ambos valores y pulse «Establecer». El valor «Vacío» no puede ser mayor que el valor «Lleno»; no se aceptan valores cero.</translation>
     </message>
     <message>
         <source>Открывает тарировочную таблицу датчика из 20 точек «уровень — объём». Таблицу можно считать из датчика и записать в него, загрузить из файла CSV или сохранить в файл, а также пересчитать объёмы в проценты.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la tabla de calibración del sensor de 20 puntos «nivel — volumen». La tabla se puede leer del sensor y escribir en él, cargar desde un archivo CSV o guardar en un archivo, y sus volúmenes se pueden convertir a porcentajes.</translation>
     </message>
     <message>
         <source>Дистанционное управление датчиком, подключенным к бортовому терминалу. Выберите команду и нажмите «Сгенерировать»: полученную строку скопируйте и отправьте на терминал по SMS или через сервер. Ответ терминала с температурой и уровнем можно вставить в ту же строку и расшифровать.</source>
-        <translation type="unfinished"></translation>
+        <translation>Control remoto de un sensor conectado a un terminal a bordo. Seleccione un comando y pulse «Generar»: copie la cadena obtenida y envíela al terminal por SMS o a través del servidor. La respuesta del terminal con la temperatura y el nivel se puede pegar en la misma línea y decodificar.</translation>
     </message>
     <message>
         <source>Шаг тарировки — объём одной порции топлива. По умолчанию 5 при тарировке заливом и 500 при тарировке сливом. Каждая новая порция увеличивает (залив) или уменьшает (слив) объём в таблице на этот шаг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de calibración — el volumen de una porción de combustible. Por defecto es 5 en la calibración por llenado y 500 en la calibración por vaciado. Cada nueva porción aumenta (llenado) o disminuye (vaciado) el volumen de la tabla en este paso.</translation>
     </message>
     <message>
         <source>Начинает тарировку: запрашивает имя файла CSV, в котором будет сохраняться таблица, и добавляет в неё столбец датчика с начальной точкой. После добавления первой порции добавить датчик нельзя.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia la calibración: solicita el nombre del archivo CSV en el que se guardará la tabla y le añade la columna del sensor con el punto inicial. Una vez añadida la primera porción, ya no se pueden añadir sensores.</translation>
     </message>
     <message>
         <source>Удаляет из тарировочной таблицы столбец последнего добавленного датчика. Если датчик был один, таблица очищается, а следующая тарировка продолжится в том же файле.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita de la tabla de calibración la columna del último sensor añadido. Si solo había un sensor, la tabla se vacía y la siguiente calibración continuará en el mismo archivo.</translation>
     </message>
     <message>
         <source>Добавляет в таблицу строку: объём, изменённый на шаг тарировки, и текущие показания датчика. Строка сразу дописывается в файл тарировки. Перед нажатием дождитесь, пока показания датчика станут стабильными.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una fila a la tabla: el volumen modificado según el paso de calibración y las lecturas actuales del sensor. La fila se añade de inmediato al archivo de calibración. Antes de pulsar, espere a que las lecturas del sensor se estabilicen.</translation>
     </message>
     <message>
         <source>Удаляет последнюю строку в тарировочной таблице</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina la última fila de la tabla de calibración</translation>
     </message>
     <message>
         <source>Завершает тарировку после подтверждения: таблица очищается, работа с файлом тарировки заканчивается. Сохранённую тарировку можно продолжить кнопкой «Возобновить».</source>
-        <translation type="unfinished"></translation>
+        <translation>Finaliza la calibración tras la confirmación: la tabla se vacía y se termina el trabajo con el archivo de calibración. Una calibración guardada se puede continuar con el botón «Reanudar».</translation>
     </message>
     <message>
         <source>Подключение проводного датчика уровня топлива (KV210, KV260, KV510, KV610). Нажатие открывает выбранный COM-порт и запускает поиск датчиков на линии, повторное нажатие отключает датчик.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión de un sensor de nivel de combustible cableado (KV210, KV260, KV510, KV610). Al pulsar se abre el puerto COM seleccionado y se inicia la búsqueda de sensores en la línea; al pulsar de nuevo se desconecta el sensor.</translation>
     </message>
     <message>
         <source>Устанавливает точку «Пустой»: текущее показание датчика запоминается в нём как показание при пустом баке. Выполняется после подтверждения, горячая клавиша F3. Рекомендуется делать при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el punto «Vacío»: la lectura actual del sensor se guarda en él como la lectura con el tanque vacío. Se ejecuta tras la confirmación; tecla de acceso rápido F3. Se recomienda hacerlo con el suavizado desactivado.</translation>
     </message>
     <message>
         <source>Устанавливает точку «Полный»: текущее показание датчика запоминается в нём как показание при полном баке. Выполняется после подтверждения, горячая клавиша F2. Рекомендуется делать при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el punto «Lleno»: la lectura actual del sensor se guarda en él como la lectura con el tanque lleno. Se ejecuta tras la confirmación; tecla de acceso rápido F2. Se recomienda hacerlo con el suavizado desactivado.</translation>
     </message>
     <message>
         <source>Выбор датчика для опроса, когда на линии их несколько: в списке сетевые адреса найденных датчиков. После выбора программа опрашивает датчик с этим адресом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección del sensor que se consulta cuando hay varios en la línea: la lista contiene las direcciones de red de los sensores encontrados. Tras la selección, el programa consulta el sensor con esa dirección.</translation>
     </message>
     <message>
         <source>Температура датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del sensor</translation>
     </message>
     <message>
         <source>Записывает изменённые параметры в датчик. Изменённые поля отмечаются значком рядом с ними; записать их можно и сочетанием клавиш Ctrl+S. После записи параметры считываются заново: записанные отмечаются зелёным значком, а при расхождении появится просьба повторить запись.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe los parámetros modificados en el sensor. Los campos modificados se marcan con un icono a su lado; también se pueden escribir con la combinación de teclas Ctrl+S. Tras la escritura, los parámetros se vuelven a leer: los escritos se marcan con un icono verde y, si hay discrepancias, se le pedirá que repita la escritura.</translation>
     </message>
     <message>
         <source>Выбор подключаемого устройства: проводной датчик уровня топлива или базовая станция BLE с беспроводными датчиками. Нажатие открывает выбранный COM-порт и запускает поиск, выбранная кнопка подсвечивается красным. Повторное нажатие или выбор другого устройства отключает текущее.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección del dispositivo a conectar: sensor de nivel de combustible cableado o estación base BLE con sensores inalámbricos. Al pulsar se abre el puerto COM seleccionado y se inicia la búsqueda; el botón seleccionado se resalta en rojo. Al pulsar de nuevo o seleccionar otro dispositivo se desconecta el actual.</translation>
     </message>
     <message>
         <source>Сетевые адреса всех датчиков, найденных на линии, через запятую.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones de red de todos los sensores encontrados en la línea, separadas por comas.</translation>
     </message>
     <message>
         <source>Текущий уровень топлива в условных единицах: от 0 до 1023 или до 4095 в зависимости от разрешения датчика. Цвет шкалы показывает стабильность показаний: зелёный — стабильны, жёлтый и красный — нестабильны.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel actual de combustible en unidades convencionales: de 0 a 1023 o hasta 4095, según la resolución del sensor. El color de la barra indica la estabilidad de las lecturas: verde — estables, amarillo y rojo — inestables.</translation>
     </message>
     <message>
         <source>Отображает частоту.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la frecuencia.</translation>
     </message>
     <message>
         <source>Отображает напряжение.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el voltaje.</translation>
     </message>
     <message>
         <source>Температура датчика.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del sensor.</translation>
     </message>
     <message>
         <source>Версия прошивки подключенного устройства.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de firmware del dispositivo conectado.</translation>
     </message>
     <message>
         <source>Серийный номер подключенного устройства.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie del dispositivo conectado.</translation>
     </message>
     <message>
         <source>Уровень сигнала радиосвязи между базовой станцией и беспроводным датчиком, в дБ. Чем ближе значение к нулю, тем устойчивее связь.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad de la señal de radio entre la estación base y el sensor inalámbrico, en dB. Cuanto más cerca de cero esté el valor, más estable será la conexión.</translation>
     </message>
     <message>
         <source>Напряжение батареи беспроводного датчика, в вольтах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltaje de la batería del sensor inalámbrico, en voltios.</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы аварийного остатка топлива беспроводного датчика, в процентах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral de activación de la lámpara de reserva de combustible del sensor inalámbrico, en porcentaje.</translation>
     </message>
     <message>
         <source>Изменяет идентификатор (S/N) базовой станции. Введите новый номер в открывшемся окне; пустое или нулевое значение не принимается.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el identificador (S/N) de la estación base. Introduzca el nuevo número en la ventana que se abre; no se aceptan valores vacíos ni cero.</translation>
     </message>
     <message>
         <source>Переводит базовую станцию в режим обновления прошивки. После этого в мобильном приложении NRFConnect появится устройство KV_BASE_UPD: подключитесь к нему, нажмите кнопку DFU и выберите архив с прошивкой.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone la estación base en modo de actualización de firmware. A continuación, el dispositivo KV_BASE_UPD aparecerá en la aplicación móvil NRFConnect: conéctese a él, pulse el botón DFU y seleccione el archivo comprimido con el firmware.</translation>
     </message>
     <message>
         <source>Перезагружает беспроводной датчик для обновления прошивки. После перезагрузки у вас есть около 30 секунд, чтобы запустить обновление в приложении NRFConnect; оставшееся время показывает таймер.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicia el sensor inalámbrico para actualizar el firmware. Tras el reinicio dispone de unos 30 segundos para iniciar la actualización en la aplicación NRFConnect; el temporizador muestra el tiempo restante.</translation>
     </message>
     <message>
         <source>Строка состояния: показывает текущее состояние подключения и результаты выполненных команд.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de estado: muestra el estado actual de la conexión y los resultados de los comandos ejecutados.</translation>
     </message>
     <message>
         <source>Секция отображения модели подключенного устройства</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección de visualización del modelo del dispositivo conectado</translation>
     </message>
     <message>
         <source>Беспроводной датчик уровня топлива KV-BLE, связанный с базовой станцией: его название, серийный номер и версия прошивки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de nivel de combustible inalámbrico KV-BLE vinculado a la estación base: su nombre, número de serie y versión de firmware.</translation>
     </message>
     <message>
         <source>Базовая станция BLE: через неё программа получает данные беспроводных датчиков и передаёт им команды.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación base BLE: a través de ella el programa recibe los datos de los sensores inalámbricos y les envía comandos.</translation>
     </message>
     <message>
         <source>Индикация наличия/отсутствия пароля базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicación de presencia/ausencia de contraseña de la base</translation>
     </message>
     <message>
         <source>Один экземпляр приложения уже запущен</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una instancia de la aplicación en ejecución</translation>
     </message>
     <message>
         <source>Подключите
 преобразователь</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte
+el convertidor</translation>
     </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FLSDevice</name>
     <message>
         <source>Подключите датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte el sensor</translation>
     </message>
 </context>
 <context>
     <name>WidgetTar</name>
     <message>
         <source>Литры</source>
-        <translation type="unfinished"></translation>
+        <translation>Litros</translation>
     </message>
     <message>
         <source>Датчик#</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor#</translation>
     </message>
     <message>
         <source>Калиброван</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrado</translation>
     </message>
     <message>
         <source>Стабилен</source>
-        <translation type="unfinished"></translation>
+        <translation>Estable</translation>
     </message>
 </context>
 </TS>

@@ -5,661 +5,666 @@
     <name>Configurator</name>
     <message>
         <source>Волмар Конфигуратор</source>
-        <translation type="unfinished"></translation>
+        <translation>Volmar Configurator</translation>
     </message>
     <message>
         <source>ДУТ</source>
-        <translation type="unfinished"></translation>
+        <translation>FLS</translation>
     </message>
     <message>
         <source>Серийный номер:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de série:</translation>
     </message>
     <message>
         <source>Версия ПО:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão FW:</translation>
     </message>
     <message>
         <source>Требуется калибровка</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração necessária</translation>
     </message>
     <message>
         <source>Уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível</translation>
     </message>
     <message>
         <source>Частота, Гц</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência, Hz</translation>
     </message>
     <message>
         <source>Напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão</translation>
     </message>
     <message>
         <source>Температура</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Опросить адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultar end.</translation>
     </message>
     <message>
         <source>Устройства</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos</translation>
     </message>
     <message>
         <source>Режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Сглаживание</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavização</translation>
     </message>
     <message>
         <source>Макс. уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível máx.</translation>
     </message>
     <message>
         <source>Мин. уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível mín.</translation>
     </message>
     <message>
         <source>Сетевой адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de rede</translation>
     </message>
     <message>
         <source>Базовая станция</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação base</translation>
     </message>
     <message>
         <source>Серийный номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de série</translation>
     </message>
     <message>
         <source>Версия ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão FW</translation>
     </message>
     <message>
         <source>Скопировано в буфер обмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado para a área de transferência</translation>
     </message>
     <message>
         <source>Сигнал</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinal</translation>
     </message>
     <message>
         <source>Батарея</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateria</translation>
     </message>
     <message>
         <source>Датчик 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 1</translation>
     </message>
     <message>
         <source>Датчик 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 2</translation>
     </message>
     <message>
         <source>Датчик 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 3</translation>
     </message>
     <message>
         <source>Датчик 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor 4</translation>
     </message>
     <message>
         <source>ТАРИРОВКА</source>
-        <translation type="unfinished"></translation>
+        <translation>CALIBRAÇÃO</translation>
     </message>
     <message>
         <source>Шаг,</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo,</translation>
     </message>
     <message>
         <source>л</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>Заливом</source>
-        <translation type="unfinished"></translation>
+        <translation>Enchimento</translation>
     </message>
     <message>
         <source>Сливом</source>
-        <translation type="unfinished"></translation>
+        <translation>Esvaziamento</translation>
     </message>
     <message>
         <source>Начать</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Добавить порцию</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar porção</translation>
     </message>
     <message>
         <source>Удалить порцию</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir porção</translation>
     </message>
     <message>
         <source>Возобновить</source>
-        <translation type="unfinished"></translation>
+        <translation>Retomar</translation>
     </message>
     <message>
         <source>Завершить</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <source>График</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>ВЕРНУТЬСЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>VOLTAR</translation>
     </message>
     <message>
         <source>Угол,град.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ângulo,gr.</translation>
     </message>
     <message>
         <source>Установки</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Верх</source>
-        <translation type="unfinished"></translation>
+        <translation>Superior</translation>
     </message>
     <message>
         <source>Низ</source>
-        <translation type="unfinished"></translation>
+        <translation>Inferior</translation>
     </message>
     <message>
         <source>Задержка вкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso lig.</translation>
     </message>
     <message>
         <source>Задержка выкл.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso desl.</translation>
     </message>
     <message>
         <source>Опросить сет. адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultar end. rede</translation>
     </message>
     <message>
         <source>Устройства в сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos na rede</translation>
     </message>
     <message>
         <source>Режим 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo 1</translation>
     </message>
     <message>
         <source>Режим 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo 2</translation>
     </message>
     <message>
         <source>Режим 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo 3</translation>
     </message>
     <message>
         <source>Отвал</source>
-        <translation type="unfinished"></translation>
+        <translation>Lâmina</translation>
     </message>
     <message>
         <source>Ковш</source>
-        <translation type="unfinished"></translation>
+        <translation>Caçamba</translation>
     </message>
     <message>
         <source>Мастер</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Установка нуля</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar zero</translation>
     </message>
     <message>
         <source>Удалить датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover sensor</translation>
     </message>
     <message>
         <source>Литры</source>
-        <translation type="unfinished"></translation>
+        <translation>Litros</translation>
     </message>
     <message>
         <source>Галлоны</source>
-        <translation type="unfinished"></translation>
+        <translation>Galões</translation>
     </message>
     <message>
         <source>СЧИТЫВАТЕЛЬ МЕТОК</source>
-        <translation type="unfinished"></translation>
+        <translation>LEITOR DE TAGS</translation>
     </message>
     <message>
         <source>Установка режима</source>
-        <translation type="unfinished"></translation>
+        <translation>Definição do modo</translation>
     </message>
     <message>
         <source>Режим Считыватель</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo Leitor</translation>
     </message>
     <message>
         <source>Режим Метка</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo Tag</translation>
     </message>
     <message>
         <source>Установить</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir</translation>
     </message>
     <message>
         <source>Установить сер номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir nº de série</translation>
     </message>
     <message>
         <source>ID метки</source>
-        <translation type="unfinished"></translation>
+        <translation>ID da tag</translation>
     </message>
     <message>
         <source>Десятичный формат</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato decimal</translation>
     </message>
     <message>
         <source>Считать</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>Сменить сет.номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar nº de rede</translation>
     </message>
     <message>
         <source>ДИСТАНЦИОННОЕ УПРАВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTROLE REMOTO</translation>
     </message>
     <message>
         <source>Команда</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Удаленнный сетевой номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de rede remoto</translation>
     </message>
     <message>
         <source>Введите числовой пароль</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha numérica</translation>
     </message>
     <message>
         <source>Выберете уровень фильтрации</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o nível de filtragem</translation>
     </message>
     <message>
         <source>Выберете режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o modo</translation>
     </message>
     <message>
         <source>Скопируйте строку и вставьте её в файл для отправки</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie a linha e cole-a no arquivo para envio</translation>
     </message>
     <message>
         <source>Сгенерировать</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar</translation>
     </message>
     <message>
         <source>Расшифровать ответ</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificar resposta</translation>
     </message>
     <message>
         <source>ИНЖЕНЕРНЫЕ НАСТРОЙКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIGURAÇÕES DE ENGENHARIA</translation>
     </message>
     <message>
         <source>Инверсия индикатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversão do indicador</translation>
     </message>
     <message>
         <source>Режим передачи угла наклона</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmitir ângulo de inclinação</translation>
     </message>
     <message>
         <source>Режим Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo Master</translation>
     </message>
     <message>
         <source>Отключить термокомпенсацию</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar compensação térmica</translation>
     </message>
     <message>
         <source>Экодрайвинг</source>
-        <translation type="unfinished"></translation>
+        <translation>Condução econômica</translation>
     </message>
     <message>
         <source>Передавать cерийный номер</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmitir número de série</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de acionamento da lâmpada</translation>
     </message>
     <message>
         <source>  Установить  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Definir  </translation>
     </message>
     <message>
         <source>Ручной ввод Полный/Пустой</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada manual Cheio/Vazio</translation>
     </message>
     <message>
         <source>Калибровать 
  горизонтальное
 положение</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar 
+ posição
+horizontal</translation>
     </message>
     <message>
         <source>Пересчитать в литры / %</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter em litros / %</translation>
     </message>
     <message>
         <source>Сетевой адрес базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de rede da base</translation>
     </message>
     <message>
         <source>Изменить</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar</translation>
     </message>
     <message>
         <source>Изменить S/N базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar S/N da base</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ ПРОШИВКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>ATUALIZAÇÃO DE FIRMWARE</translation>
     </message>
     <message>
         <source>Обновить прошивку базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar firmware da base</translation>
     </message>
     <message>
         <source>Обновить прошивку датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar firmware do sensor</translation>
     </message>
     <message>
         <source>Подключите датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte o sensor</translation>
     </message>
     <message>
         <source>Волмар Конфигуратор v1.0.0.%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Volmar Configurator v1.0.0.%1</translation>
     </message>
     <message>
         <source>Нет доступных ком-портов
 Выберите другой порт</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma porta COM disponível
+Selecione outra porta</translation>
     </message>
     <message>
         <source>Проверьте подключение преобразователя!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a conexão do conversor!</translation>
     </message>
     <message>
         <source>Обновить прошивку</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar firmware</translation>
     </message>
     <message>
         <source>Отменить несохранённые настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar configurações não salvas</translation>
     </message>
     <message>
         <source>Загрузить заводские настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar configurações de fábrica</translation>
     </message>
     <message>
         <source>Инженерное меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu de engenharia</translation>
     </message>
     <message>
         <source>Дистанционное управление</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle remoto</translation>
     </message>
     <message>
         <source>Безопасность</source>
-        <translation type="unfinished"></translation>
+        <translation>Segurança</translation>
     </message>
     <message>
         <source>Сейчас будет установлен новый уровень &quot;Пустой&quot;
 Вы уверены?</source>
-        <translation type="unfinished"></translation>
+        <translation>Um novo nível &quot;Vazio&quot; será definido agora
+Tem certeza?</translation>
     </message>
     <message>
         <source>Режим выходного сигнала датчика: цифровой RS-485 (по запросу или периодический), RS-232, аналоговый, частотный или импульсный. Набор режимов зависит от модели подключенного датчика. Выбранный режим отмечается значком изменения и записывается в датчик кнопкой записи параметров или сочетанием клавиш Ctrl+S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo do sinal de saída do sensor: digital RS-485 (sob demanda ou periódico), RS-232, analógico, de frequência ou de pulsos. Os modos disponíveis dependem do modelo do sensor conectado. O modo selecionado é marcado com um ícone de alteração e gravado no sensor pelo botão de gravação de parâmetros ou pelo atalho de teclado Ctrl+S.</translation>
     </message>
     <message>
         <source>Уровень фильтрации (сглаживания) показаний. Чем больше бак и сильнее колебания топлива при движении, тем выше нужен уровень: «Нет» — без сглаживания, далее «до 200 литров», «от 200 до 1000 литров», «более 1000 литров» и «Тяжёлые условия» — самое сильное сглаживание. У датчиков других моделей уровень задаётся числом от 0 до 15. Тарировку и установку точек «Полный» и «Пустой» рекомендуется выполнять при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível de filtragem (suavização) das leituras. Quanto maior o tanque e mais forte a oscilação do combustível durante o movimento, maior deve ser o nível: &quot;Nenhum&quot; — sem suavização, depois &quot;até 200 litros&quot;, &quot;de 200 a 1000 litros&quot;, &quot;mais de 1000 litros&quot; e &quot;Condições severas&quot; — a suavização mais forte. Em sensores de outros modelos, o nível é definido por um número de 0 a 15. Recomenda-se realizar a calibração e a definição dos pontos &quot;Cheio&quot; e &quot;Vazio&quot; com a suavização desativada.</translation>
     </message>
     <message>
         <source>Сетевой адрес датчика на линии RS-485. Датчики на одной линии должны иметь разные адреса. Новый адрес записывается вместе с остальными параметрами, после чего программа заново ищет датчики на линии.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de rede do sensor na linha RS-485. Sensores na mesma linha devem ter endereços diferentes. O novo endereço é gravado junto com os demais parâmetros e, em seguida, o programa procura novamente os sensores na linha.</translation>
     </message>
     <message>
         <source>Максимальное значение уровня, которое выдаёт датчик: от 1023 до 4095 (1023 — 10-битное разрешение, 4095 — 12-битное). Переключение доступно на датчиках с версией прошивки не выше 2.5.3 и выполняется после подтверждения; новое значение записывается вместе с остальными параметрами.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor máximo de nível fornecido pelo sensor: de 1023 a 4095 (1023 — resolução de 10 bits, 4095 — de 12 bits). A alteração está disponível em sensores com versão de firmware até 2.5.3 e é feita após confirmação; o novo valor é gravado junto com os demais parâmetros.</translation>
     </message>
     <message>
         <source>Минимальное значение уровня, которое выдаёт датчик, в диапазоне от 0 до 1023; по умолчанию равно 1. Если версия датчика не поддерживает изменение этого значения, программа предупредит об этом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor mínimo de nível fornecido pelo sensor, na faixa de 0 a 1023; o padrão é 1. Se a versão do sensor não permitir alterar esse valor, o programa avisará.</translation>
     </message>
     <message>
         <source>Список COM-портов, к которым подключены преобразователи интерфейса (например, USB — RS-485). Порты, занятые другими программами, в список не попадают. Пока ни одно устройство не подключено, список обновляется при наведении на него курсора; во время подключения выбрать другой порт нельзя.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de portas COM às quais estão conectados conversores de interface (por exemplo, USB — RS-485). Portas ocupadas por outros programas não aparecem na lista. Enquanto nenhum dispositivo estiver conectado, a lista é atualizada ao passar o cursor sobre ela; durante a conexão não é possível selecionar outra porta.</translation>
     </message>
     <message>
         <source>Сервисное меню: обновление прошивки, отмена несохранённых настроек, загрузка заводских настроек, инженерное меню, дистанционное управление и пароль датчика (пункт «Безопасность»). Большинству пунктов нужен подключенный датчик; «Дистанционное управление» доступно, пока порт закрыт.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu de serviço: atualização de firmware, descarte de configurações não salvas, carregamento das configurações de fábrica, menu de engenharia, controle remoto e senha do sensor (item &quot;Segurança&quot;). A maioria dos itens requer um sensor conectado; &quot;Controle remoto&quot; fica disponível enquanto a porta estiver fechada.</translation>
     </message>
     <message>
         <source>Переход к тарировке бака для подключенного датчика (горячая клавиша F4). Тарировку рекомендуется делать при отключенном сглаживании: если фильтрация включена, программа напомнит об этом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre a calibração do tanque para o sensor conectado (tecla de atalho F4). Recomenda-se calibrar com a suavização desativada: se a filtragem estiver ativada, o programa lembrará você disso.</translation>
     </message>
     <message>
         <source>Включает или выключает инверсию индикатора датчика. Команда отправляется в датчик сразу при переключении, отдельная запись не нужна. Если модель датчика не поддерживает функцию, группа неактивна.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativa ou desativa a inversão do indicador do sensor. O comando é enviado ao sensor assim que a chave é alternada, sem necessidade de gravação separada. Se o modelo do sensor não suportar a função, o grupo fica inativo.</translation>
     </message>
     <message>
         <source>Режим передачи угла наклона: датчик дополнительно передаёт угол своего наклона. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de transmissão do ângulo de inclinação: o sensor transmite também o seu próprio ângulo de inclinação. O comando é enviado ao sensor assim que a chave é alternada. Função disponível para o KV610 e sensores FLS.</translation>
     </message>
     <message>
         <source>Включает или выключает режим Master датчика. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativa ou desativa o modo Master do sensor. O comando é enviado ao sensor assim que a chave é alternada. Função disponível para o KV610 e sensores FLS.</translation>
     </message>
     <message>
         <source>Отключение термокомпенсации — поправки показаний на температуру топлива. Переключатель показывает состояние, считанное из датчика. Без особой необходимости термокомпенсацию отключать не рекомендуется.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativação da compensação térmica — a correção das leituras conforme a temperatura do combustível. A chave mostra o estado lido do sensor. Não se recomenda desativar a compensação térmica sem necessidade real.</translation>
     </message>
     <message>
         <source>Включает или выключает функцию «Экодрайвинг» датчика. Команда отправляется в датчик сразу при переключении. Функция доступна для KV610 и датчиков FLS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativa ou desativa a função &quot;Condução econômica&quot; do sensor. O comando é enviado ao sensor assim que a chave é alternada. Função disponível para o KV610 e sensores FLS.</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы аварийного остатка топлива, в процентах. Введите значение и нажмите «Установить»: после подтверждения порог будет записан в датчик.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de acionamento da lâmpada de reserva de combustível, em porcentagem. Digite o valor e clique em &quot;Definir&quot;: após a confirmação, o limite será gravado no sensor.</translation>
     </message>
     <message>
         <source>Ручной ввод значений «Полный» и «Пустой». В открывшемся окне введите оба значения и нажмите «Установить». Значение «Пустой» не может быть больше значения «Полный», нулевые значения не принимаются.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada manual dos valores &quot;Cheio&quot; e &quot;Vazio&quot;. Na janela que se abre, digite os dois valores e clique em &quot;Definir&quot;. O valor &quot;Vazio&quot; não pode ser maior que o valor &quot;Cheio&quot;; valores zero não são aceitos.</translation>
     </message>
     <message>
         <source>Открывает тарировочную таблицу датчика из 20 точек «уровень — объём». Таблицу можно считать из датчика и записать в него, загрузить из файла CSV или сохранить в файл, а также пересчитать объёмы в проценты.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre a tabela de calibração do sensor com 20 pontos &quot;nível — volume&quot;. A tabela pode ser lida do sensor e gravada nele, carregada de um arquivo CSV ou salva em arquivo, e os volumes podem ser convertidos em porcentagem.</translation>
     </message>
     <message>
         <source>Дистанционное управление датчиком, подключенным к бортовому терминалу. Выберите команду и нажмите «Сгенерировать»: полученную строку скопируйте и отправьте на терминал по SMS или через сервер. Ответ терминала с температурой и уровнем можно вставить в ту же строку и расшифровать.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle remoto de um sensor conectado a um terminal de bordo. Selecione um comando e clique em &quot;Gerar&quot;: copie a linha obtida e envie-a ao terminal por SMS ou pelo servidor. A resposta do terminal com a temperatura e o nível pode ser colada na mesma linha e decodificada.</translation>
     </message>
     <message>
         <source>Шаг тарировки — объём одной порции топлива. По умолчанию 5 при тарировке заливом и 500 при тарировке сливом. Каждая новая порция увеличивает (залив) или уменьшает (слив) объём в таблице на этот шаг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo de calibração — o volume de uma porção de combustível. O padrão é 5 na calibração por enchimento e 500 na calibração por esvaziamento. Cada nova porção aumenta (enchimento) ou diminui (esvaziamento) o volume na tabela nesse passo.</translation>
     </message>
     <message>
         <source>Начинает тарировку: запрашивает имя файла CSV, в котором будет сохраняться таблица, и добавляет в неё столбец датчика с начальной точкой. После добавления первой порции добавить датчик нельзя.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia a calibração: solicita o nome do arquivo CSV em que a tabela será salva e adiciona a ela a coluna do sensor com o ponto inicial. Depois de adicionada a primeira porção, não é possível adicionar sensores.</translation>
     </message>
     <message>
         <source>Удаляет из тарировочной таблицы столбец последнего добавленного датчика. Если датчик был один, таблица очищается, а следующая тарировка продолжится в том же файле.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove da tabela de calibração a coluna do último sensor adicionado. Se havia apenas um sensor, a tabela é limpa e a próxima calibração continuará no mesmo arquivo.</translation>
     </message>
     <message>
         <source>Добавляет в таблицу строку: объём, изменённый на шаг тарировки, и текущие показания датчика. Строка сразу дописывается в файл тарировки. Перед нажатием дождитесь, пока показания датчика станут стабильными.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adiciona uma linha à tabela: o volume alterado pelo passo de calibração e as leituras atuais do sensor. A linha é imediatamente acrescentada ao arquivo de calibração. Antes de clicar, aguarde até que as leituras do sensor se estabilizem.</translation>
     </message>
     <message>
         <source>Удаляет последнюю строку в тарировочной таблице</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclui a última linha da tabela de calibração</translation>
     </message>
     <message>
         <source>Завершает тарировку после подтверждения: таблица очищается, работа с файлом тарировки заканчивается. Сохранённую тарировку можно продолжить кнопкой «Возобновить».</source>
-        <translation type="unfinished"></translation>
+        <translation>Conclui a calibração após a confirmação: a tabela é limpa e o trabalho com o arquivo de calibração é encerrado. Uma calibração salva pode ser continuada com o botão &quot;Retomar&quot;.</translation>
     </message>
     <message>
         <source>Подключение проводного датчика уровня топлива (KV210, KV260, KV510, KV610). Нажатие открывает выбранный COM-порт и запускает поиск датчиков на линии, повторное нажатие отключает датчик.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão de um sensor de nível de combustível com fio (KV210, KV260, KV510, KV610). O clique abre a porta COM selecionada e inicia a busca de sensores na linha; um novo clique desconecta o sensor.</translation>
     </message>
     <message>
         <source>Устанавливает точку «Пустой»: текущее показание датчика запоминается в нём как показание при пустом баке. Выполняется после подтверждения, горячая клавиша F3. Рекомендуется делать при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o ponto &quot;Vazio&quot;: a leitura atual do sensor é armazenada nele como a leitura com o tanque vazio. Executado após confirmação; tecla de atalho F3. Recomenda-se fazer com a suavização desativada.</translation>
     </message>
     <message>
         <source>Устанавливает точку «Полный»: текущее показание датчика запоминается в нём как показание при полном баке. Выполняется после подтверждения, горячая клавиша F2. Рекомендуется делать при отключенном сглаживании.</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o ponto &quot;Cheio&quot;: a leitura atual do sensor é armazenada nele como a leitura com o tanque cheio. Executado após confirmação; tecla de atalho F2. Recomenda-se fazer com a suavização desativada.</translation>
     </message>
     <message>
         <source>Выбор датчика для опроса, когда на линии их несколько: в списке сетевые адреса найденных датчиков. После выбора программа опрашивает датчик с этим адресом.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleção do sensor a ser consultado quando há vários na linha: a lista contém os endereços de rede dos sensores encontrados. Após a seleção, o programa consulta o sensor com esse endereço.</translation>
     </message>
     <message>
         <source>Температура датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura do sensor</translation>
     </message>
     <message>
         <source>Записывает изменённые параметры в датчик. Изменённые поля отмечаются значком рядом с ними; записать их можно и сочетанием клавиш Ctrl+S. После записи параметры считываются заново: записанные отмечаются зелёным значком, а при расхождении появится просьба повторить запись.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava os parâmetros alterados no sensor. Os campos alterados são marcados com um ícone ao lado; também é possível gravá-los com o atalho de teclado Ctrl+S. Após a gravação, os parâmetros são lidos novamente: os gravados são marcados com um ícone verde e, em caso de divergência, será solicitado repetir a gravação.</translation>
     </message>
     <message>
         <source>Выбор подключаемого устройства: проводной датчик уровня топлива или базовая станция BLE с беспроводными датчиками. Нажатие открывает выбранный COM-порт и запускает поиск, выбранная кнопка подсвечивается красным. Повторное нажатие или выбор другого устройства отключает текущее.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleção do dispositivo a conectar: sensor de nível de combustível com fio ou estação base BLE com sensores sem fio. O clique abre a porta COM selecionada e inicia a busca; o botão selecionado fica destacado em vermelho. Um novo clique ou a seleção de outro dispositivo desconecta o atual.</translation>
     </message>
     <message>
         <source>Сетевые адреса всех датчиков, найденных на линии, через запятую.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereços de rede de todos os sensores encontrados na linha, separados por vírgulas.</translation>
     </message>
     <message>
         <source>Текущий уровень топлива в условных единицах: от 0 до 1023 или до 4095 в зависимости от разрешения датчика. Цвет шкалы показывает стабильность показаний: зелёный — стабильны, жёлтый и красный — нестабильны.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível atual de combustível em unidades convencionais: de 0 a 1023 ou até 4095, dependendo da resolução do sensor. A cor da barra indica a estabilidade das leituras: verde — estáveis, amarelo e vermelho — instáveis.</translation>
     </message>
     <message>
         <source>Отображает частоту.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibe a frequência.</translation>
     </message>
     <message>
         <source>Отображает напряжение.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibe a tensão.</translation>
     </message>
     <message>
         <source>Температура датчика.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura do sensor.</translation>
     </message>
     <message>
         <source>Версия прошивки подключенного устройства.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão do firmware do dispositivo conectado.</translation>
     </message>
     <message>
         <source>Серийный номер подключенного устройства.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de série do dispositivo conectado.</translation>
     </message>
     <message>
         <source>Уровень сигнала радиосвязи между базовой станцией и беспроводным датчиком, в дБ. Чем ближе значение к нулю, тем устойчивее связь.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidade do sinal de rádio entre a estação base e o sensor sem fio, em dB. Quanto mais próximo de zero for o valor, mais estável será a conexão.</translation>
     </message>
     <message>
         <source>Напряжение батареи беспроводного датчика, в вольтах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão da bateria do sensor sem fio, em volts.</translation>
     </message>
     <message>
         <source>Порог срабатывания лампы аварийного остатка топлива беспроводного датчика, в процентах.</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de acionamento da lâmpada de reserva de combustível do sensor sem fio, em porcentagem.</translation>
     </message>
     <message>
         <source>Изменяет идентификатор (S/N) базовой станции. Введите новый номер в открывшемся окне; пустое или нулевое значение не принимается.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altera o identificador (S/N) da estação base. Digite o novo número na janela que se abre; valores vazios ou zero não são aceitos.</translation>
     </message>
     <message>
         <source>Переводит базовую станцию в режим обновления прошивки. После этого в мобильном приложении NRFConnect появится устройство KV_BASE_UPD: подключитесь к нему, нажмите кнопку DFU и выберите архив с прошивкой.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloca a estação base no modo de atualização de firmware. Em seguida, o dispositivo KV_BASE_UPD aparecerá no aplicativo móvel NRFConnect: conecte-se a ele, toque no botão DFU e selecione o arquivo compactado com o firmware.</translation>
     </message>
     <message>
         <source>Перезагружает беспроводной датчик для обновления прошивки. После перезагрузки у вас есть около 30 секунд, чтобы запустить обновление в приложении NRFConnect; оставшееся время показывает таймер.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicia o sensor sem fio para a atualização do firmware. Após a reinicialização, você tem cerca de 30 segundos para iniciar a atualização no aplicativo NRFConnect; o temporizador mostra o tempo restante.</translation>
     </message>
     <message>
         <source>Строка состояния: показывает текущее состояние подключения и результаты выполненных команд.</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de status: mostra o estado atual da conexão e os resultados dos comandos executados.</translation>
     </message>
     <message>
         <source>Секция отображения модели подключенного устройства</source>
-        <translation type="unfinished"></translation>
+        <translation>Seção de exibição do modelo do dispositivo conectado</translation>
     </message>
     <message>
         <source>Беспроводной датчик уровня топлива KV-BLE, связанный с базовой станцией: его название, серийный номер и версия прошивки.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de nível de combustível sem fio KV-BLE vinculado à estação base: seu nome, número de série e versão do firmware.</translation>
     </message>
     <message>
         <source>Базовая станция BLE: через неё программа получает данные беспроводных датчиков и передаёт им команды.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação base BLE: por meio dela o programa recebe os dados dos sensores sem fio e envia comandos a eles.</translation>
     </message>
     <message>
         <source>Индикация наличия/отсутствия пароля базы</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicação de presença/ausência de senha da base</translation>
     </message>
     <message>
         <source>Один экземпляр приложения уже запущен</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma instância do aplicativo já está em execução</translation>
     </message>
     <message>
         <source>Подключите
 преобразователь</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte
+o conversor</translation>
     </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FLSDevice</name>
     <message>
         <source>Подключите датчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte o sensor</translation>
     </message>
 </context>
 <context>
     <name>WidgetTar</name>
     <message>
         <source>Литры</source>
-        <translation type="unfinished"></translation>
+        <translation>Litros</translation>
     </message>
     <message>
         <source>Датчик#</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor#</translation>
     </message>
     <message>
         <source>Калиброван</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrado</translation>
     </message>
     <message>
         <source>Стабилен</source>
-        <translation type="unfinished"></translation>
+        <translation>Estável</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,206 @@
+#include "lineconsole.h"
+
+#include "emulatedsensor.h"
+#include "virtualline.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+using Result = LineConsole::Result;
+
+constexpr int kMaxGarbageBurst = 4096;
+constexpr qint64 kMaxMilliseconds = 3600 * 1000; // one hour
+
+Result failed(const QString &message)
+{
+    Result result;
+    result.ok = false;
+    result.message = message;
+    return result;
+}
+
+Result done(const QString &message)
+{
+    Result result;
+    result.message = message;
+    return result;
+}
+
+std::optional<qint64> integer(const QString &text, qint64 low, qint64 high)
+{
+    bool ok = false;
+    const qint64 value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                             ? text.mid(2).toLongLong(&ok, 16)
+                             : text.toLongLong(&ok, 10);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> fraction(const QString &text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || value < 0.0 || value > 1.0)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+LineConsole::LineConsole(VirtualLine *line) : m_line(line) {}
+
+QString LineConsole::help()
+{
+    return QStringLiteral(
+        "commands:\n"
+        "  drop F              drop a fraction F (0..1) of replies\n"
+        "  corrupt F           send a fraction F of replies with a wrong CRC\n"
+        "  garbage N           put N random bytes on the line now\n"
+        "  garbage-rate F      put 1..4 random bytes before a fraction F of replies\n"
+        "  split MS            send each reply in two writes MS ms apart (0: whole)\n"
+        "  wrong-address A     answer with address A (off: own address)\n"
+        "  silent [MS]         stop answering, for MS ms or until resume\n"
+        "  resume              answer again\n"
+        "  level N [ADDR]      fill the tank to level N (all sensors or the one at ADDR)\n"
+        "  cnt N [ADDR]        set the raw count CNT\n"
+        "  noise P [ADDR]      reading-to-reading noise, percent of CNT\n"
+        "  temp T [ADDR]       temperature, degrees Celsius\n"
+        "  state               print every sensor's state as one JSON line\n"
+        "  hangup              close the line as if the converter was pulled out, then exit\n"
+        "  quit                exit\n");
+}
+
+LineConsole::Result LineConsole::execute(const QString &commandLine)
+{
+    const QStringList words = commandLine.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return {};
+    const QString command = words.first().toLower();
+    const QStringList args = words.mid(1);
+    LineFaults faults = m_line->faults();
+
+    const auto argumentCount = [&](int low, int high) { return args.size() >= low && args.size() <= high; };
+
+    // Commands that act on one sensor (given by address) or on all of them.
+    const auto forSensors = [&](const std::function<void(EmulatedSensor *)> &apply) -> Result {
+        QList<EmulatedSensor *> targets = m_line->sensors();
+        if (args.size() == 2) {
+            const auto address = integer(args.at(1), 0, 255);
+            EmulatedSensor *sensor = address ? m_line->sensor(quint8(*address)) : nullptr;
+            if (!sensor)
+                return failed(QStringLiteral("%1: no sensor at address %2").arg(command, args.at(1)));
+            targets = {sensor};
+        }
+        for (EmulatedSensor *sensor : targets)
+            apply(sensor);
+        return done(QStringLiteral("%1 %2").arg(command, args.join(QLatin1Char(' '))));
+    };
+
+    if (command == QLatin1String("drop") || command == QLatin1String("corrupt")
+        || command == QLatin1String("garbage-rate")) {
+        const auto rate = argumentCount(1, 1) ? fraction(args.at(0)) : std::nullopt;
+        if (!rate)
+            return failed(QStringLiteral("%1 needs a fraction 0..1, e.g. %1 0.3").arg(command));
+        if (command == QLatin1String("drop"))
+            faults.dropRate = *rate;
+        else if (command == QLatin1String("corrupt"))
+            faults.corruptRate = *rate;
+        else
+            faults.garbageRate = *rate;
+        m_line->setFaults(faults);
+        return done(QStringLiteral("%1 %2").arg(command).arg(*rate));
+    }
+    if (command == QLatin1String("garbage")) {
+        const auto count = argumentCount(1, 1) ? integer(args.at(0), 1, kMaxGarbageBurst) : std::nullopt;
+        if (!count)
+            return failed(QStringLiteral("garbage needs a byte count 1..%1").arg(kMaxGarbageBurst));
+        m_line->sendGarbage(int(*count));
+        return done(QStringLiteral("garbage %1").arg(*count));
+    }
+    if (command == QLatin1String("split")) {
+        const auto gap = argumentCount(1, 1) ? integer(args.at(0), 0, kMaxMilliseconds) : std::nullopt;
+        if (!gap)
+            return failed(QStringLiteral("split needs a gap in ms (0 turns splitting off)"));
+        faults.splitGap = std::chrono::milliseconds(*gap);
+        m_line->setFaults(faults);
+        return done(QStringLiteral("split %1").arg(*gap));
+    }
+    if (command == QLatin1String("wrong-address")) {
+        if (argumentCount(1, 1) && args.at(0).toLower() == QLatin1String("off")) {
+            faults.wrongAddress.reset();
+            m_line->setFaults(faults);
+            return done(QStringLiteral("wrong-address off"));
+        }
+        const auto address = argumentCount(1, 1) ? integer(args.at(0), 0, 255) : std::nullopt;
+        if (!address)
+            return failed(QStringLiteral("wrong-address needs an address 0..255, or off"));
+        faults.wrongAddress = quint8(*address);
+        m_line->setFaults(faults);
+        return done(QStringLiteral("wrong-address %1").arg(*address));
+    }
+    if (command == QLatin1String("silent")) {
+        if (!argumentCount(0, 1))
+            return failed(QStringLiteral("silent takes at most a duration in ms"));
+        std::optional<qint64> duration = qint64(0);
+        if (args.size() == 1)
+            duration = integer(args.at(0), 1, kMaxMilliseconds);
+        if (!duration)
+            return failed(QStringLiteral("silent needs a duration 1..%1 ms, or none").arg(kMaxMilliseconds));
+        m_line->goSilent(std::chrono::milliseconds(*duration));
+        return done(args.isEmpty() ? QStringLiteral("silent") : QStringLiteral("silent %1").arg(*duration));
+    }
+    if (command == QLatin1String("resume")) {
+        m_line->resume();
+        return done(QStringLiteral("resume"));
+    }
+    if (command == QLatin1String("level")) {
+        const auto level = argumentCount(1, 2) ? integer(args.at(0), 0, 4095) : std::nullopt;
+        if (!level)
+            return failed(QStringLiteral("level needs a level 0..4095 and optionally an address"));
+        return forSensors([&](EmulatedSensor *sensor) { sensor->setLevel(int(*level)); });
+    }
+    if (command == QLatin1String("cnt")) {
+        const auto cnt = argumentCount(1, 2) ? integer(args.at(0), -2147483647LL - 1, 2147483647LL)
+                                              : std::nullopt;
+        if (!cnt)
+            return failed(QStringLiteral("cnt needs a 32-bit count and optionally an address"));
+        return forSensors([&](EmulatedSensor *sensor) { sensor->setCnt(qint32(*cnt)); });
+    }
+    if (command == QLatin1String("noise")) {
+        bool ok = false;
+        const double percent = argumentCount(1, 2) ? args.at(0).toDouble(&ok) : 0.0;
+        if (!ok || percent < 0.0 || percent > 100.0)
+            return failed(QStringLiteral("noise needs a percentage 0..100 and optionally an address"));
+        return forSensors([&](EmulatedSensor *sensor) { sensor->setNoise(percent); });
+    }
+    if (command == QLatin1String("temp")) {
+        const auto celsius = argumentCount(1, 2) ? integer(args.at(0), -128, 127) : std::nullopt;
+        if (!celsius)
+            return failed(QStringLiteral("temp needs degrees -128..127 and optionally an address"));
+        return forSensors([&](EmulatedSensor *sensor) { sensor->setTemperature(qint8(*celsius)); });
+    }
+    if (command == QLatin1String("state")) {
+        Result result;
+        result.output = QString::fromUtf8(m_line->stateJson());
+        return result;
+    }
+    if (command == QLatin1String("hangup")) {
+        m_line->hangUp();
+        Result result = done(QStringLiteral("hung up"));
+        result.quit = true;
+        return result;
+    }
+    if (command == QLatin1String("quit") || command == QLatin1String("exit")) {
+        Result result;
+        result.quit = true;
+        return result;
+    }
+    if (command == QLatin1String("help") || command == QLatin1String("?"))
+        return done(help());
+    return failed(QStringLiteral("unknown command '%1' (help lists them)").arg(command));
+}

@@ -1,0 +1,364 @@
+#include "virtualline.h"
+
+#include "linetransport.h"
+#include "serialtransport.h"
+#ifdef Q_OS_UNIX
+#include "ptytransport.h"
+#endif
+
+#include "link/crc8.h"
+#include "link/protocol.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <algorithm>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto kDefaultReplyDelay = 10ms;      // a sensor's turnaround before it talks
+constexpr std::chrono::nanoseconds kByteTime{520833}; // 10 bits (start, 8 data, stop) at 19200 baud
+constexpr auto kPartialFrameTimeout = 100ms;   // an unfinished request is given up after this quiet
+constexpr auto kRestartTime = 300ms;           // a reset sensor hears nothing while it reboots
+constexpr int kMaxGarbagePrefix = 4;           // random bytes put before a reply by garbage-rate
+constexpr quint32 kSeedSpread = 0x9E3779B9u;   // spreads the line seed over device addresses
+
+QString hex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+} // namespace
+
+VirtualLine::VirtualLine(QObject *parent)
+    : QObject(parent),
+      m_replyDelay(kDefaultReplyDelay),
+      m_seed(QRandomGenerator::global()->generate())
+{
+    m_random.seed(m_seed);
+    m_clock.start();
+    m_partialTimer.setSingleShot(true);
+    m_partialTimer.setTimerType(Qt::PreciseTimer);
+    m_partialTimer.setInterval(kPartialFrameTimeout);
+    connect(&m_partialTimer, &QTimer::timeout, this, [this] {
+        const QList<QByteArray> frames = m_framer.flush();
+        traceDiscarded();
+        handleFrames(frames);
+    });
+}
+
+VirtualLine::~VirtualLine() = default;
+
+void VirtualLine::setSeed(quint32 seed)
+{
+    m_seed = seed;
+    m_random.seed(seed);
+}
+
+bool VirtualLine::addDevice(const QString &description, QString *error)
+{
+    const auto config = DeviceConfig::parse(description, error);
+    return config && addDevice(*config, error);
+}
+
+bool VirtualLine::addDevice(const DeviceConfig &config, QString *error)
+{
+    if (sensor(config.address)) {
+        if (error)
+            *error = QStringLiteral("two devices at address %1").arg(config.address);
+        return false;
+    }
+    const quint32 seed = m_seed ^ (kSeedSpread * config.address);
+    m_sensors.push_back(std::make_unique<EmulatedSensor>(config, seed));
+    return true;
+}
+
+bool VirtualLine::addDevices(const QStringList &descriptions, QString *error)
+{
+    for (const QString &description : descriptions) {
+        if (!addDevice(description, error))
+            return false;
+    }
+    return true;
+}
+
+QList<EmulatedSensor *> VirtualLine::sensors() const
+{
+    QList<EmulatedSensor *> list;
+    for (const auto &sensor : m_sensors)
+        list.append(sensor.get());
+    std::stable_sort(list.begin(), list.end(),
+                     [](const EmulatedSensor *a, const EmulatedSensor *b) { return a->address() < b->address(); });
+    return list;
+}
+
+EmulatedSensor *VirtualLine::sensor(quint8 address) const
+{
+    for (const auto &sensor : m_sensors) {
+        if (sensor->address() == address)
+            return sensor.get();
+    }
+    return nullptr;
+}
+
+void VirtualLine::attach(LineTransport *transport)
+{
+    if (m_transport) {
+        m_transport->disconnect(this);
+        m_transport->deleteLater();
+    }
+    m_transport = transport;
+    transport->setParent(this);
+    connect(transport, &LineTransport::received, this, &VirtualLine::receive);
+    connect(transport, &LineTransport::hungUp, this, [this] {
+        trace(QStringLiteral("== line hung up"));
+        emit hungUp();
+    });
+}
+
+bool VirtualLine::hasPseudoTerminals()
+{
+#ifdef Q_OS_UNIX
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool VirtualLine::openPseudoTerminal(QString *error)
+{
+#ifdef Q_OS_UNIX
+    auto *pty = new PtyTransport(this);
+    if (!pty->open(error)) {
+        delete pty;
+        return false;
+    }
+    attach(pty);
+    return true;
+#else
+    if (error)
+        *error = QStringLiteral("pseudo-terminals do not exist on this system: install a virtual COM "
+                                "port pair and put the line on one end with --serial");
+    return false;
+#endif
+}
+
+bool VirtualLine::openSerialPort(const QString &name, QString *error)
+{
+    auto *port = new SerialTransport(this);
+    if (!port->open(name, error)) {
+        delete port;
+        return false;
+    }
+    attach(port);
+    return true;
+}
+
+QString VirtualLine::portName() const
+{
+    return m_transport ? m_transport->portName() : QString();
+}
+
+void VirtualLine::goSilent(std::chrono::milliseconds duration)
+{
+    m_silence = duration > 0ms ? QDeadlineTimer(duration, Qt::PreciseTimer)
+                               : QDeadlineTimer(QDeadlineTimer::Forever);
+    trace(duration > 0ms ? QStringLiteral("== silent for %1 ms").arg(duration.count())
+                         : QStringLiteral("== silent"));
+}
+
+void VirtualLine::resume()
+{
+    m_silence = QDeadlineTimer();
+    trace(QStringLiteral("== answering again"));
+}
+
+bool VirtualLine::isSilent() const
+{
+    return !m_silence.hasExpired();
+}
+
+void VirtualLine::sendGarbage(int count)
+{
+    if (count <= 0 || !m_transport)
+        return;
+    const QByteArray bytes = randomBytes(count);
+    trace(QStringLiteral("-> %1 (garbage)").arg(hex(bytes)));
+    m_transport->write(bytes);
+}
+
+void VirtualLine::hangUp()
+{
+    if (m_transport)
+        m_transport->hangUp();
+}
+
+void VirtualLine::receive(const QByteArray &bytes)
+{
+    const QList<QByteArray> frames = m_framer.feed(bytes);
+    traceDiscarded();
+    handleFrames(frames);
+    if (m_framer.pendingSize() > 0)
+        m_partialTimer.start();
+    else
+        m_partialTimer.stop();
+}
+
+void VirtualLine::handleFrames(const QList<QByteArray> &frames)
+{
+    for (const QByteArray &frame : frames)
+        handleFrame(frame);
+}
+
+void VirtualLine::handleFrame(const QByteArray &frame)
+{
+    trace(QStringLiteral("<- %1").arg(hex(frame)));
+    if (isSilent()) {
+        trace(QStringLiteral("   silent, no answer"));
+        return;
+    }
+    const quint8 address = quint8(frame.at(Protocol::kAddressOffset));
+    if (frame.size() == 3 && address == Protocol::kBroadcastAddress) {
+        answerSearch();
+        return;
+    }
+    // Two sensors may share an address after a careless 0xFB: both answer.
+    for (EmulatedSensor *sensor : sensors()) {
+        if (sensor->address() != address || isRestarting(sensor))
+            continue;
+        const EmulatedSensor::Response response = sensor->handle(frame);
+        if (response.restarting) {
+            m_restarting.insert(sensor, QDeadlineTimer(kRestartTime, Qt::PreciseTimer));
+            trace(QStringLiteral("   %1@%2 restarts").arg(SensorKinds::name(sensor->kind())).arg(address));
+        }
+        if (!response.reply.isEmpty())
+            sendReply(response.reply, true);
+    }
+}
+
+void VirtualLine::answerSearch()
+{
+    // Every sensor answers the search with its address byte; the line delivers
+    // them as one block, lowest address first.
+    QByteArray answer;
+    for (EmulatedSensor *sensor : sensors()) {
+        if (isRestarting(sensor))
+            continue;
+        answer.append(char(m_faults.wrongAddress.value_or(sensor->address())));
+    }
+    if (!answer.isEmpty())
+        sendReply(answer, false);
+}
+
+void VirtualLine::sendReply(QByteArray reply, bool framed)
+{
+    if (chance(m_faults.dropRate)) {
+        trace(QStringLiteral("   dropped %1").arg(hex(reply)));
+        return;
+    }
+    const int last = int(reply.size()) - 1;
+    if (framed && m_faults.wrongAddress) {
+        reply[Protocol::kAddressOffset] = char(*m_faults.wrongAddress);
+        reply[last] = char(crc8(reinterpret_cast<const quint8 *>(reply.constData()), last));
+    }
+    if (framed && chance(m_faults.corruptRate)) {
+        reply[last] = char(quint8(reply.at(last)) ^ quint8(1 + m_random.bounded(255)));
+    }
+    if (chance(m_faults.garbageRate))
+        reply.prepend(randomBytes(1 + int(m_random.bounded(kMaxGarbagePrefix))));
+
+    const auto start = std::max(now() + m_replyDelay, m_lineBusyUntil);
+    if (m_faults.splitGap > 0ms && reply.size() >= 2) {
+        const QByteArray first = reply.left(reply.size() / 2);
+        const QByteArray second = reply.mid(reply.size() / 2);
+        const auto firstDone = start + kByteTime * first.size();
+        writeAt(firstDone, first, QStringLiteral("(first part)"));
+        m_lineBusyUntil = firstDone + m_faults.splitGap + kByteTime * second.size();
+        writeAt(m_lineBusyUntil, second, QStringLiteral("(second part)"));
+    } else {
+        m_lineBusyUntil = start + kByteTime * reply.size();
+        writeAt(m_lineBusyUntil, reply, QString());
+    }
+}
+
+void VirtualLine::writeAt(std::chrono::nanoseconds when, const QByteArray &bytes, const QString &label)
+{
+    const auto delay = std::max(std::chrono::ceil<std::chrono::milliseconds>(when - now()), 0ms);
+    QTimer::singleShot(int(delay.count()), Qt::PreciseTimer, this, [this, bytes, label] {
+        if (!m_transport)
+            return;
+        trace(QStringLiteral("-> %1 %2").arg(hex(bytes), label).trimmed());
+        if (!m_transport->write(bytes))
+            trace(QStringLiteral("   write failed: nobody reads the line"));
+    });
+}
+
+bool VirtualLine::chance(double rate)
+{
+    if (rate <= 0.0)
+        return false;
+    if (rate >= 1.0)
+        return true;
+    return m_random.generateDouble() < rate;
+}
+
+QByteArray VirtualLine::randomBytes(int count)
+{
+    QByteArray bytes(count, '\0');
+    for (int i = 0; i < count; ++i)
+        bytes[i] = char(m_random.bounded(256));
+    return bytes;
+}
+
+bool VirtualLine::isRestarting(const EmulatedSensor *sensor) const
+{
+    const auto it = m_restarting.constFind(sensor);
+    return it != m_restarting.constEnd() && !it->hasExpired();
+}
+
+std::chrono::nanoseconds VirtualLine::now() const
+{
+    return std::chrono::nanoseconds(m_clock.nsecsElapsed());
+}
+
+void VirtualLine::trace(const QString &text)
+{
+    const double seconds = double(m_clock.elapsed()) / 1000.0;
+    emit traced(QStringLiteral("%1 %2").arg(seconds, 9, 'f', 3).arg(text));
+}
+
+void VirtualLine::traceDiscarded()
+{
+    const QByteArray discarded = m_framer.takeDiscarded();
+    if (!discarded.isEmpty())
+        trace(QStringLiteral("?? %1 (not a request, discarded)").arg(hex(discarded)));
+}
+
+QJsonObject VirtualLine::state() const
+{
+    QJsonArray devices;
+    for (const EmulatedSensor *sensor : sensors())
+        devices.append(sensor->state());
+    QJsonObject faults{
+        {QStringLiteral("drop"), m_faults.dropRate},
+        {QStringLiteral("corrupt"), m_faults.corruptRate},
+        {QStringLiteral("garbageRate"), m_faults.garbageRate},
+        {QStringLiteral("splitMs"), qint64(m_faults.splitGap.count())},
+        {QStringLiteral("wrongAddress"),
+         m_faults.wrongAddress ? QJsonValue(int(*m_faults.wrongAddress)) : QJsonValue()},
+    };
+    return QJsonObject{
+        {QStringLiteral("port"), portName()},
+        {QStringLiteral("replyDelayMs"), qint64(m_replyDelay.count())},
+        {QStringLiteral("silent"), isSilent()},
+        {QStringLiteral("faults"), faults},
+        {QStringLiteral("devices"), devices},
+    };
+}
+
+QByteArray VirtualLine::stateJson() const
+{
+    return QJsonDocument(state()).toJson(QJsonDocument::Compact);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "deviceconfig.h"
+#include "emulatedsensor.h"
+#include "linefaults.h"
+#include "linetransport.h"
+#include "requestframer.h"
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QStringList>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+// An RS-485 line with emulated sensors on it. It cuts what the tool sends into
+// request frames, lets the addressed sensors answer, and puts their replies on
+// the line after the sensor's reply delay plus the time the bytes take at
+// 19200 baud, one reply after the other, with whatever faults it was told to
+// make. Everything runs on the thread's event loop; nothing blocks.
+//
+// In-process use (the tool's demo mode):
+//     VirtualLine line;
+//     line.addDevices({"kv510@1", "fls@2:noise=3"}, &error);
+//     line.openPseudoTerminal(&error);
+//     ... open line.portName() as the serial port ...
+class VirtualLine : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit VirtualLine(QObject *parent = nullptr);
+    ~VirtualLine() override;
+
+    // Seeds the fault dice and the noise of devices added afterwards that
+    // carry no seed= of their own. Without it the line seeds itself at random.
+    void setSeed(quint32 seed);
+
+    bool addDevice(const QString &description, QString *error = nullptr);
+    bool addDevice(const DeviceConfig &config, QString *error = nullptr);
+    bool addDevices(const QStringList &descriptions, QString *error = nullptr);
+    QList<EmulatedSensor *> sensors() const; // in address order
+    EmulatedSensor *sensor(quint8 address) const;
+
+    // Takes ownership; replaces any transport attached before.
+    void attach(LineTransport *transport);
+    LineTransport *transport() const { return m_transport; }
+    static bool hasPseudoTerminals();
+    bool openPseudoTerminal(QString *error = nullptr);
+    bool openSerialPort(const QString &name, QString *error = nullptr);
+    // What the tool opens: "/dev/pts/7", "COM5"; empty before a transport.
+    QString portName() const;
+
+    void setReplyDelay(std::chrono::milliseconds delay) { m_replyDelay = delay; }
+    std::chrono::milliseconds replyDelay() const { return m_replyDelay; }
+
+    const LineFaults &faults() const { return m_faults; }
+    void setFaults(const LineFaults &faults) { m_faults = faults; }
+    // Stops answering; 0 means until resume().
+    void goSilent(std::chrono::milliseconds duration = std::chrono::milliseconds(0));
+    void resume();
+    bool isSilent() const;
+    // Puts count random bytes on the line now.
+    void sendGarbage(int count);
+    // Takes the line away; hungUp() follows.
+    void hangUp();
+
+    QJsonObject state() const;
+    // state() as one line of compact JSON.
+    QByteArray stateJson() const;
+
+signals:
+    // One line per frame and event, timestamped, for --trace.
+    void traced(const QString &line);
+    void hungUp();
+
+private:
+    void receive(const QByteArray &bytes);
+    void handleFrames(const QList<QByteArray> &frames);
+    void handleFrame(const QByteArray &frame);
+    void answerSearch();
+    void sendReply(QByteArray reply, bool framed);
+    void writeAt(std::chrono::nanoseconds when, const QByteArray &bytes, const QString &label);
+    bool chance(double rate);
+    QByteArray randomBytes(int count);
+    bool isRestarting(const EmulatedSensor *sensor) const;
+    void trace(const QString &text);
+    void traceDiscarded();
+    std::chrono::nanoseconds now() const;
+
+    std::vector<std::unique_ptr<EmulatedSensor>> m_sensors;
+    QHash<const EmulatedSensor *, QDeadlineTimer> m_restarting;
+    QPointer<LineTransport> m_transport;
+    RequestFramer m_framer;
+    QTimer m_partialTimer;
+    LineFaults m_faults;
+    std::chrono::milliseconds m_replyDelay;
+    QDeadlineTimer m_silence; // expired: answering
+    QRandomGenerator m_random;
+    quint32 m_seed;
+    QElapsedTimer m_clock;
+    std::chrono::nanoseconds m_lineBusyUntil{0};
+};
