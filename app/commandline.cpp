@@ -26,7 +26,7 @@ void describe(QCommandLineParser &parser)
     parser.addOption({QStringLiteral("demo-device"),
                       QStringLiteral("A sensor of the demo line, KIND@ADDRESS[:key=value,...] "
                                      "(repeatable; default kv510@1)."),
-                      QStringLiteral("SPEC")});
+                      QStringLiteral("DEVICE")});
 }
 
 void fill(const QCommandLineParser &parser, StartupOptions &options)
