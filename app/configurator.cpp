@@ -8,9 +8,12 @@
 #include "app/languagefile.h"
 #include "devices/angle/aq420device.h"
 #include "devices/fls/flsdevice.h"
+#include "devices/fls/flsparameters.h"
 #include "devices/tag/wiredtagdevice.h"
 #include "devices/wireless/bledevice.h"
+#include "link/devicelink.h"
 #include "link/frame.h"
+#include "link/localwait.h"
 #include "link/pollcycle.h"
 #include "link/portconnection.h"
 #include "link/protocol.h"
@@ -48,6 +51,11 @@ constexpr int kSmallScreenHeight = 700; // px; below it the window shrinks
 constexpr int kSmallWindowHeight = 480; // px
 constexpr auto kBirdsHideDelay = 100ms;
 constexpr auto kCopyMacLabelTime = 2000ms;
+constexpr auto kAfterSettingsWrite = 200ms; // the 0xF2 frame settles
+constexpr auto kWritePollInterval = 200ms;  // fast search after the address frame
+constexpr auto kAfterAddressWrite = 600ms;  // search and one settings reply
+constexpr auto kMarkTime = 2000ms;          // written marks stay this long
+constexpr quint16 kNewFirmwareLevels = 254; // from here the sensor sets its own range
 
 const char kStatusStyle[] = "QLabel {font-size:16pt;color:white;}";
 const char kCheckedLabel[] = "QLabel {color : #E32323;}";
@@ -118,6 +126,10 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
     loadPictures();
 
     m_logTimer = new QTimer(this);
+    m_markTimer = new QTimer(this);
+    m_markTimer->setSingleShot(true);
+    m_markTimer->setInterval(kMarkTime);
+    connect(m_markTimer, &QTimer::timeout, this, [this] { m_fls->hideBirds(); });
     initUIRC();
     setupFontApp();
     setupHotKey();
@@ -650,13 +662,23 @@ void Configurator::slotServiceBtn()
         DynamicQDialog::show(this, tr("Подключите датчик"));
         return;
     }
-    if (text == tr("Инженерное меню")) {
+    if (text == tr("Отменить несохранённые настройки")) {
+        if (DynamicQDialog::show(this, tr("Вы хотите отменить изменения настроек?"), true) == 1)
+            EscapeCurSetting();
+    } else if (text == tr("Загрузить заводские настройки")) {
+        if (DynamicQDialog::show(this, tr("Будут загружены заводские установки"), true) == 1)
+            SetDefaultSetting();
+    } else if (text == tr("Инженерное меню")) {
         if (m_isFLS) {
+            m_fls->updateEngineeringAvailability();
             ui->pushBtnManualInput->show();
             setParentForGroupBoxSerPort(ui->EngineerMenuDUT);
         } else if (m_isBLE) {
             setParentForGroupBoxSerPort(ui->EnineerMenuBLE);
         }
+    } else if (text == tr("Безопасность")) {
+        if (m_isFLS)
+            m_fls->checkPass();
     }
 }
 
@@ -878,7 +900,10 @@ void Configurator::connectDevice(const QString &kind)
 
 void Configurator::slotShortcutCtrlS()
 {
-    // Parameter writing arrives with the wired sensor's parameter form.
+    if (m_isFLS)
+        m_paramsChanged = m_fls->isChanged();
+    if (m_paramsChanged)
+        writeParamToDevice();
 }
 
 void Configurator::slotShortcutF1()
@@ -1064,4 +1089,220 @@ void Configurator::startDemoLine()
     }
     m_demoLine = line;
     addExtraPort(line->portName());
+}
+
+// ---------------------------------------------------------------- wired sensor parameters
+
+namespace {
+void markChanged(QLabel *mark, const QPixmap &picture)
+{
+    mark->setPixmap(picture.scaled(mark->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    mark->show();
+}
+} // namespace
+
+void Configurator::on_comboBox_ModeDUT_activated(int index)
+{
+    static const quint8 codes[] = {FlsParameters::kModeRs485, FlsParameters::kModeAnalog,
+                                   FlsParameters::kModeFrequency, FlsParameters::kModePulse,
+                                   FlsParameters::kModePeriodicRs485, FlsParameters::kModeRs232};
+    if (index >= 0 && index < int(sizeof codes))
+        m_pendingMode = codes[index];
+    markChanged(ui->label_Alarm_2DUT, m_pictures.value(QStringLiteral("bird.png")));
+    m_fls->setChanged(true);
+    writeLogFile(QStringLiteral("Change mode"));
+}
+
+void Configurator::on_comboBox_FiltrDUT_activated(int index)
+{
+    m_pendingFiltr = getFiltr();
+    Q_UNUSED(index)
+    markChanged(ui->label_Alarm_3DUT, m_pictures.value(QStringLiteral("bird.png")));
+    m_fls->setChanged(true);
+    writeLogFile(QStringLiteral("Change filtration"));
+}
+
+void Configurator::on_lineEditNetNumDUT_textEdited(const QString &)
+{
+    markChanged(ui->label_Alarm_6DUT, m_pictures.value(QStringLiteral("bird.png")));
+    m_fls->setChanged(true);
+}
+
+void Configurator::on_lineEditMinLevelDUT_textEdited(const QString &)
+{
+    if (m_fls->firmware() >= kNewFirmwareLevels)
+        return;
+    writeLogFile(QStringLiteral("Change min level"));
+    if (DynamicQDialog::show(this,
+                             tr("Версия датчика не поддерживает данную функцию\n"
+                                "Хотите установить минимальное значение?"),
+                             true)
+        == 1) {
+        m_fls->setChanged(true);
+        markChanged(ui->label_Alarm_5DUT, m_pictures.value(QStringLiteral("bird.png")));
+    }
+    ui->lineEditMinLevelDUT->setText(QStringLiteral("1"));
+}
+
+void Configurator::on_lineEditMaxLevelDUT_textEdited(const QString &)
+{
+    if (m_fls->firmware() >= kNewFirmwareLevels)
+        return;
+    writeLogFile(QStringLiteral("Change max level"));
+    const bool twelveBit = m_fls->is12Bit();
+    ui->lineEditMaxLevelDUT->setText(twelveBit ? QStringLiteral("4095") : QStringLiteral("1023"));
+    if (DynamicQDialog::show(this,
+                             tr("Версия датчика не поддерживает данную функцию\n"
+                                "Хотите установить максимальное значение?"),
+                             true)
+        != 1)
+        return;
+    ui->lineEditMaxLevelDUT->setText(twelveBit ? QStringLiteral("1023") : QStringLiteral("4095"));
+    m_fls->setWrite4095(!twelveBit);
+    m_fls->setWrite1023(twelveBit);
+    m_fls->setResolution(!twelveBit);
+    markChanged(ui->label_Alarm_4DUT, m_pictures.value(QStringLiteral("bird.png")));
+    m_fls->setChanged(true);
+}
+
+void Configurator::on_comboBox_NetNumDUT_activated(int index)
+{
+    m_currentAddress = m_addresses.at(index);
+    m_pollIndex = index < m_addresses.count() ? index : 0;
+    m_fls->link()->setPolledIndex(m_pollIndex);
+    m_fls->setStep(Protocol::Step::ReadSettings);
+    writeLogFile(QStringLiteral("Change current net num"));
+}
+
+quint8 Configurator::getMode() const
+{
+    return FlsParameters::modeCode(ui->comboBox_ModeDUT->currentText());
+}
+
+quint8 Configurator::getFiltr() const
+{
+    const FlsModel model = ui->comboBox_FiltrDUT->count() == 16 ? FlsModel::Generic
+                                                               : FlsModel::KV510;
+    return FlsParameters::filtrationCode(model, ui->comboBox_FiltrDUT->currentIndex());
+}
+
+void Configurator::on_ButtonWriteParamDUT_clicked()
+{
+    if (m_fls->isChanged())
+        writeParamToDevice();
+}
+
+void Configurator::writeParamToDevice()
+{
+    if (!m_isFLS)
+        return;
+    // An address the line cannot use would lose the sensor: 0 ends the
+    // address list and 255 is the search broadcast.
+    bool ok = false;
+    const int newAddress = ui->lineEditNetNumDUT->text().trimmed().toInt(&ok);
+    if (!ok || newAddress < 1 || newAddress > 254) {
+        DynamicQDialog::show(this, tr("Сетевой адрес должен быть числом\nот 1 до 254"));
+        return;
+    }
+    SharedTimers::pollTimer()->stop();
+    m_oldSetting = FlsSettingsRecord();
+    m_pendingMode = m_pendingFiltr = 0;
+
+    quint8 mode = getMode();
+    const quint8 filtration = getFiltr();
+    if (m_fls->write1023()) {
+        m_fls->setWrite1023(false);
+        ui->progressBarLevelDUT->setMaximum(1024);
+    } else if (m_fls->write4095() || m_fls->is12Bit()) {
+        m_fls->setWrite4095(false);
+        mode |= FlsParameters::kTwelveBit;
+        ui->progressBarLevelDUT->setMaximum(4096);
+    }
+    QByteArray settings;
+    settings.append(char(mode));
+    settings.append(char(filtration));
+    m_port->writeData(Frame::writeRequest(m_fls->getNetNum(), Protocol::Command::WriteSettings,
+                                          settings));
+    m_oldSetting.mode = mode;
+    m_oldSetting.dopmode = m_oldSetting.filtr = filtration;
+
+    m_fls->setStep(Protocol::Step::ReadSettings);
+    LocalWait::forTime(kAfterSettingsWrite);
+    parceDataFromCOMPort();
+
+    m_port->writeData(Frame::writeRequest(m_addresses.at(m_pollIndex), Protocol::Command::SetAddress,
+                                          QByteArray(1, char(newAddress))));
+    m_oldSetting.netnum = quint32(newAddress);
+
+    m_fls->setStep(Protocol::Step::Search);
+    SharedTimers::pollTimer()->start(kWritePollInterval);
+    m_fls->setFormRefresh(true);
+    LocalWait::forTime(kAfterAddressWrite);
+    parceDataFromCOMPort();
+
+    m_newSetting = m_fls->currentSettings();
+    if (m_newSetting == m_oldSetting) {
+        for (QLabel *mark : {ui->label_Alarm_2DUT, ui->label_Alarm_3DUT, ui->label_Alarm_4DUT,
+                             ui->label_Alarm_5DUT, ui->label_Alarm_6DUT})
+            markChanged(mark, m_pictures.value(QStringLiteral("bird_green.png")));
+        m_fls->setChanged(false);
+        m_defaultsLoaded = false;
+        writeLogFile(QStringLiteral("Write param to device succesfull"));
+    } else {
+        writeLogFile(QStringLiteral("Error write param to device"));
+        DynamicQDialog::show(this, tr("Некоторые параметры не были записаны\nПовторите"));
+    }
+    m_markTimer->start();
+    SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+}
+
+void Configurator::EscapeCurSetting()
+{
+    if (!m_isFLS)
+        return;
+    const FlsSettingsRecord current = m_fls->currentSettings();
+    const quint32 f = current.filtr;
+    auto bits = [f](quint32 mask) { return (f & mask) == mask; };
+    const QStringList texts = FlsParameters::kvFiltrationTexts();
+    if (ui->comboBox_FiltrDUT->count() == 16)
+        ui->comboBox_FiltrDUT->setCurrentIndex(int(f & 0x0F));
+    else if (bits(0x0C))
+        ui->comboBox_FiltrDUT->setCurrentText(texts.at(4));
+    else if (bits(0x09))
+        ui->comboBox_FiltrDUT->setCurrentText(texts.at(3));
+    else if (bits(0x05))
+        ui->comboBox_FiltrDUT->setCurrentText(texts.at(2));
+    else if (bits(0x03))
+        ui->comboBox_FiltrDUT->setCurrentText(texts.at(1));
+    else
+        ui->comboBox_FiltrDUT->setCurrentText(texts.at(0));
+    const QString mode = FlsParameters::modeText(quint8(current.mode & 0x7F));
+    if (!mode.isEmpty())
+        ui->comboBox_ModeDUT->setCurrentText(mode);
+    ui->lineEditMaxLevelDUT->setText((current.mode & FlsParameters::kTwelveBit)
+                                         ? QStringLiteral("4095")
+                                         : QStringLiteral("1023"));
+    ui->lineEditNetNumDUT->setText(QString::number(current.netnum));
+    // An undone resolution change must not be written by a later write.
+    m_fls->setResolution(current.mode & FlsParameters::kTwelveBit);
+    m_fls->setWrite1023(false);
+    m_fls->setWrite4095(false);
+    m_fls->hideBirds();
+    m_fls->setChanged(false);
+    m_defaultsLoaded = false;
+}
+
+void Configurator::SetDefaultSetting()
+{
+    if (!m_isFLS)
+        return;
+    ui->lineEditMaxLevelDUT->setText(QStringLiteral("1023"));
+    ui->lineEditMinLevelDUT->setText(QStringLiteral("1"));
+    ui->lineEditNetNumDUT->setText(QStringLiteral("1"));
+    ui->comboBox_FiltrDUT->setCurrentIndex(0);
+    ui->comboBox_ModeDUT->setCurrentText(FlsParameters::modeText(FlsParameters::kModeRs485));
+    for (QLabel *mark : {ui->label_Alarm_2DUT, ui->label_Alarm_3DUT, ui->label_Alarm_4DUT,
+                         ui->label_Alarm_5DUT, ui->label_Alarm_6DUT})
+        markChanged(mark, m_pictures.value(QStringLiteral("bird.png")));
+    m_defaultsLoaded = true;
 }

@@ -13,6 +13,7 @@
 #include <QTranslator>
 #include <QVector>
 
+#include "devices/fls/flsdevice.h"
 #include "link/addresslist.h"
 #include "link/portlist.h"
 
@@ -66,6 +67,7 @@ public:
     int pollIndex() const { return m_pollIndex; }
     quint8 pollStep() const { return m_step; }
     int chosenPortIndex() const { return m_portIndex; }
+    bool defaultsLoaded() const { return m_defaultsLoaded; }
     QStringList extraPorts() const { return m_options.extraPorts; }
     void addExtraPort(const QString &name);
     VirtualLine *demoLine() const { return m_demoLine; }
@@ -129,6 +131,20 @@ public slots:
     void on_pushButtonWiredTag_clicked(bool checked);
     void on_comboBox_SerialPort_activated(int index);
     void on_pushButton_Help_clicked();
+
+    // Wired sensor parameters
+    void on_comboBox_ModeDUT_activated(int index);
+    void on_comboBox_FiltrDUT_activated(int index);
+    void on_lineEditMaxLevelDUT_textEdited(const QString &text);
+    void on_lineEditMinLevelDUT_textEdited(const QString &text);
+    void on_lineEditNetNumDUT_textEdited(const QString &text);
+    void on_comboBox_NetNumDUT_activated(int index);
+    void on_ButtonWriteParamDUT_clicked();
+    void writeParamToDevice();
+    quint8 getMode() const;
+    quint8 getFiltr() const;
+    void EscapeCurSetting();
+    void SetDefaultSetting();
 
     // Calibration entry points reached from the hot keys.
     void on_Button_SetFullDUT_clicked();
@@ -200,6 +216,12 @@ private:
     QPointer<QLabel> m_helpLabel;
 
     bool m_paramsChanged = false;
+    quint8 m_pendingMode = 0;
+    quint8 m_pendingFiltr = 0;
+    bool m_defaultsLoaded = false;
+    FlsSettingsRecord m_oldSetting;
+    FlsSettingsRecord m_newSetting;
+    QTimer *m_markTimer = nullptr;
     QLabel *m_statusUp = nullptr;
     QLabel *m_statusModel = nullptr;
     QMenu *m_serviceMenu = nullptr;

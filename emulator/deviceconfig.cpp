@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr quint32 kSerialBase = 700000;
-constexpr int kMaxLevel10Bit = 1023;
-constexpr int kMaxLevel12Bit = 4095;
+constexpr quint32 kSerialBase = 700000;    // default serial number = base + address
+constexpr int kMaxLevel10Bit = 1023;       // mode bit 7 clear
+constexpr int kMaxLevel12Bit = 4095;       // mode bit 7 set
 constexpr quint8 kResolutionBit = 0x80;   // mode byte, bit 7
 constexpr int kFirstUsableAddress = 1;     // the tool's address list ends at a zero byte
 constexpr int kLastUsableAddress = 254;    // 255 is the search broadcast

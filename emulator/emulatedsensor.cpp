@@ -24,20 +24,20 @@ constexpr int kLampOffset = 21;       // KV510 lamp threshold, percent
 constexpr int kSettingsOffset = 22;   // settings byte
 constexpr int kOutputOffset = 23;     // KV260 output byte (29-byte replies)
 
-constexpr int kWriteKeySize = 3;
-constexpr int kPasswordSize = 4;
+constexpr int kWriteKeySize = 3;  // access code in front of every change
+constexpr int kPasswordSize = 4;  // u32, most significant byte first
 constexpr int kTableReplyPayload = 2 * 2 * EmulatedSensor::kTableRows; // two columns of u16
 
 // The noise swings CNT alternately above and below the set point by between
 // kNoiseFloor and 1 times the noise amplitude, so the mean of any eight
 // readings stays close to the set point while each reading stands off it:
 // that keeps the tool's stability verdict in one band for a given noise.
-constexpr double kNoiseFloor = 0.8;
+constexpr double kNoiseFloor = 0.8; // smallest swing, as a share of the noise
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kDriftPeriodReadings = 240; // one slow wander in 240 readings (4 min at 1 Hz)
 
-constexpr quint16 kDefaultTableLevelStep = 50;
-constexpr quint16 kDefaultTableVolumeStep = 25;
+constexpr quint16 kDefaultTableLevelStep = 50;  // levels 0, 50, ..., 950
+constexpr quint16 kDefaultTableVolumeStep = 25; // litres 0, 25, ..., 475
 
 void putLittle(QByteArray &frame, int offset, quint32 value, int width)
 {

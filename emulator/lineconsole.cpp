@@ -12,7 +12,7 @@ namespace {
 
 using Result = LineConsole::Result;
 
-constexpr int kMaxGarbageBurst = 4096;
+constexpr int kMaxGarbageBurst = 4096;         // bytes one garbage command may put on the line
 constexpr qint64 kMaxMilliseconds = 3600 * 1000; // one hour
 
 Result failed(const QString &message)

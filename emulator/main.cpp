@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
-constexpr int kLineError = 1;
+constexpr int kUsageError = 2; // bad option or device description
+constexpr int kLineError = 1;  // the line could not be opened
 constexpr auto kDefaultDevice = "fls@1";
 
 void printOut(const QString &text)

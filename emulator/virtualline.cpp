@@ -274,24 +274,31 @@ void VirtualLine::sendReply(QByteArray reply, bool framed)
         const QByteArray first = reply.left(reply.size() / 2);
         const QByteArray second = reply.mid(reply.size() / 2);
         const auto firstDone = start + kByteTime * first.size();
-        writeAt(firstDone, first, QStringLiteral("(first part)"));
-        m_lineBusyUntil = firstDone + m_faults.splitGap + kByteTime * second.size();
-        writeAt(m_lineBusyUntil, second, QStringLiteral("(second part)"));
+        const auto pause = m_faults.splitGap + kByteTime * second.size();
+        m_lineBusyUntil = firstDone + pause;
+        // The second part is timed from the first one's actual write, so the
+        // gap the tool sees is never shorter than asked, even on a busy machine.
+        writeAt(firstDone, first, QStringLiteral("(first part)"), [this, second, pause] {
+            writeAt(now() + pause, second, QStringLiteral("(second part)"));
+        });
     } else {
         m_lineBusyUntil = start + kByteTime * reply.size();
         writeAt(m_lineBusyUntil, reply, QString());
     }
 }
 
-void VirtualLine::writeAt(std::chrono::nanoseconds when, const QByteArray &bytes, const QString &label)
+void VirtualLine::writeAt(std::chrono::nanoseconds when, const QByteArray &bytes, const QString &label,
+                          const std::function<void()> &then)
 {
     const auto delay = std::max(std::chrono::ceil<std::chrono::milliseconds>(when - now()), 0ms);
-    QTimer::singleShot(int(delay.count()), Qt::PreciseTimer, this, [this, bytes, label] {
+    QTimer::singleShot(int(delay.count()), Qt::PreciseTimer, this, [this, bytes, label, then] {
         if (!m_transport)
             return;
         trace(QStringLiteral("-> %1 %2").arg(hex(bytes), label).trimmed());
         if (!m_transport->write(bytes))
             trace(QStringLiteral("   write failed: nobody reads the line"));
+        if (then)
+            then();
     });
 }
 

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -89,7 +90,8 @@ private:
     void handleFrame(const QByteArray &frame);
     void answerSearch();
     void sendReply(QByteArray reply, bool framed);
-    void writeAt(std::chrono::nanoseconds when, const QByteArray &bytes, const QString &label);
+    void writeAt(std::chrono::nanoseconds when, const QByteArray &bytes, const QString &label,
+                 const std::function<void()> &then = {});
     bool chance(double rate);
     QByteArray randomBytes(int count);
     bool isRestarting(const EmulatedSensor *sensor) const;

@@ -1,23 +1,65 @@
 #include "flsdevice.h"
 
+#include "flsparameters.h"
+#include "security.h"
+
+#include "app/dynamicqdialog.h"
+#include "calibration/widgettar.h"
 #include "link/devicelink.h"
 #include "link/frame.h"
+#include "link/localwait.h"
 #include "link/protocol.h"
 #include "link/sharedtimers.h"
 #include "ui_configurator.h"
+#include "widgets/switch.h"
 
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QSerialPort>
+#include <QTimer>
+
+#include <chrono>
 
 namespace {
+using namespace std::chrono_literals;
+using Protocol::Command::EnterPassword;
+using Protocol::Command::SetPassword;
+using Protocol::Command::WrongPassword;
+
+constexpr auto kSwitchWait = 50ms;       // after a function switch frame
+constexpr auto kPasswordWait = 100ms;    // after entering or setting a password
+constexpr auto kPasswordStepWait = 200ms; // check and deletion steps
+constexpr auto kStatusClearDelay = 3000ms;
+constexpr int kFrequencyOffset = 300;    // Hz: frequency output = level + 300
+constexpr double kAnalogFullScale = 9.12; // V
+
 const char kStatusStyle[] = "QLabel {font-size:16pt;color:white;}";
-}
+const char kBarStyle[] = "QProgressBar::chunk {background-color:%1;}"
+                         "QProgressBar {border:  #1F2222;background-color: #1F2222;}";
+const char kGreyCaption[] = "QLabel {color:#7A7575;font-size:16pt;}";
+const char kWhiteCaption[] = "QLabel {color:white;font-size:16pt;}";
+
+bool s_literPercent = false; // the calibration table shows percent
+} // namespace
 
 FLSDevice::FLSDevice(Ui::Configurator *form, QSerialPort *port, QWidget *parent)
     : QWidget(parent), ui(form), m_port(port), m_link(new DeviceLink(this))
 {
     connect(m_link, &DeviceLink::watchdogExpired, this, &FLSDevice::resetDeviceIsConnected);
+    ui->comboBox_FiltrDUT->clear();
+    ui->comboBox_FiltrDUT->addItems(FlsParameters::kvFiltrationTexts());
+    addSwitchToWidget();
+    m_caption = new WidgetTar(ui->Tarirovka, true);
+    m_caption->move(10, 80);
+    for (int i = 0; i < kMaxSensors; ++i) {
+        m_tiles[size_t(i)] = new WidgetTar(ui->Tarirovka, false);
+        m_tiles[size_t(i)]->move(139 + 139 * i, 80);
+    }
+    setVisibleReadings(false);
 }
+
+// ---------------------------------------------------------------- accessors
 
 quint8 FLSDevice::getStep() const
 {
@@ -44,6 +86,14 @@ int FLSDevice::polledIndex() const
     return m_link->polledIndex();
 }
 
+void FLSDevice::setResolution(bool twelveBit)
+{
+    m_twelveBit = twelveBit;
+    m_tenBit = !twelveBit;
+}
+
+// ---------------------------------------------------------------- decoding
+
 quint8 FLSDevice::parseReply(int length, const quint8 *data, quint8 step)
 {
     m_link->setStep(step);
@@ -53,20 +103,39 @@ quint8 FLSDevice::parseReply(int length, const quint8 *data, quint8 step)
 
     if (step == Protocol::Step::Search)
         return takeSearchAnswer(block);
+    if (step == kStepSetPassword || step == kStepEnterPassword || step == kStepCheckPassword
+        || step == kStepDeletePassword)
+        return passwordReply(block, step);
     if (step != Protocol::Command::ReadSettings && step != Protocol::Command::ReadTable
         && step != Protocol::Command::ReadIdentification)
         return step;
     if (block.isEmpty() || quint8(block.at(0)) != Protocol::kReplyPrefix)
         return step;
 
-    const Frame::Verdict verdict = Frame::check(block, m_link->polledAddress());
-    if (verdict == Frame::Verdict::Accepted) {
+    const int index = m_link->polledIndex();
+    if (Frame::check(block, m_link->polledAddress()) == Frame::Verdict::Accepted) {
         switch (quint8(block.at(Protocol::kCommandOffset))) {
         case Protocol::Command::ReadSettings:
-            decodeSettings(block);
+            decodeSettings(block, index);
             break;
         case Protocol::Command::ReadIdentification:
-            decodeIdentification(block);
+            decodeIdentification(block, index);
+            break;
+        case WrongPassword:
+            showLock(true);
+            DynamicQDialog::show(parentWidget(), tr("Вы ввели неправильный пароль\nПовторите ввод"),
+                                 false, QSize(350, 170));
+            break;
+        case EnterPassword:
+            m_passwordSet = true;
+            showLock(false);
+            break;
+        case Protocol::Command::CalibrateHorizon:
+            emit horizonCalibrated();
+            DynamicQDialog::show(parentWidget(), tr("Установлен Горизонт"));
+            break;
+        case Protocol::Command::ReadTable:
+            decodeTable(block);
             break;
         default:
             break;
@@ -84,6 +153,11 @@ quint8 FLSDevice::takeSearchAnswer(const QByteArray &block)
         resetDeviceIsConnected();
         return Protocol::Step::Search;
     }
+    // A late reply to a command (the echo of an address change, say) is a
+    // whole frame, not a list of addresses: wait for the real answer.
+    if (block.size() >= Protocol::kMinReplyLength
+        && quint8(block.at(0)) == Protocol::kReplyPrefix && Frame::hasValidCrc(block))
+        return Protocol::Step::Search;
     const AddressList list(block);
     m_link->setAddresses(list);
     m_netnum = list.first();
@@ -100,18 +174,265 @@ quint8 FLSDevice::takeSearchAnswer(const QByteArray &block)
     return Protocol::Step::ReadSettings;
 }
 
-void FLSDevice::decodeSettings(const QByteArray &)
+void FLSDevice::decodeSettings(const QByteArray &reply, int index)
 {
+    const auto decoded = FlsReplies::decodeSettings(reply);
+    if (!decoded)
+        return; // too short to hold its fields
+    const FlsSettingsReply &r = *decoded;
+    Record &rec = m_records[size_t(index)];
+    Record &first = m_records[0];
+    WidgetTar *tile = m_tiles[size_t(index)];
+
+    m_model = r.model;
     m_link->setStep(Protocol::Step::ReadIdentification);
+    rec.temperature = r.temperature;
+
+    QString log;
+    if (m_firstReadLog && m_model != FlsModel::None)
+        log += QStringLiteral("Device %1 is connected ").arg(FlsReplies::modelName(m_model));
+
+    if (m_formRefresh) {
+        ui->lineEdit_Lamp->setText(m_model == FlsModel::KV510 ? QString::number(r.lampThreshold)
+                                                              : QStringLiteral("0"));
+        ui->lineEditNetNumDUT->setText(QString::number(m_netnum));
+        ui->comboBox_ModeDUT->clear();
+        ui->comboBox_ModeDUT->addItems(FlsParameters::modeTexts(m_model));
+        if (m_model == FlsModel::Generic) {
+            ui->comboBox_FiltrDUT->clear();
+            ui->comboBox_FiltrDUT->addItems(FlsParameters::genericFiltrationTexts());
+        }
+    }
+
+    const QString temperature = QString::number(first.temperature) + QStringLiteral("°C");
+    ui->label_TempValDUT->setText(temperature);
+    ui->label_TempVal_2->setText(temperature);
+
+    rec.cnt = r.cnt;
+    ui->label_ValCurrent->setText(QString::number(first.cnt));
+    rec.stability.add(r.cnt);
+    showStability(index);
+
+    rec.level = r.level;
+    ui->label_UrovenDUT->setText(QString::number(first.level));
+    ui->progressBarLevelDUT->setValue(first.level);
+    tile->setLabel2Text(tr("Уровень ") + QString::number(rec.level));
+    emit copyLevelValueToMain(rec.level, index);
+
+    rec.empty = r.emptyCount;
+    rec.full = r.fullCount;
+    ui->label_17DUT->setText(QString::number(first.empty));
+    ui->label_18DUT->setText(QString::number(first.full));
+
+    const bool calibrated = FlsReplies::isCalibrated(rec.empty, rec.full);
+    m_notCalibrated = !calibrated;
+    for (QWidget *w : {static_cast<QWidget *>(ui->label_NeedCalibDUT),
+                       static_cast<QWidget *>(ui->label_AlarmDUT)}) {
+        w->setEnabled(!calibrated);
+        w->setVisible(!calibrated);
+    }
+    tile->setLabel3Text(calibrated ? tr("Калиброван") : tr("Не калиброван"));
+
+    rec.mode = r.modeByte;
+    rec.settings = r.settingsByte;
+    const quint8 code = first.mode & 0x7F;
+    if (code == FlsParameters::kModeFrequency) {
+        ui->label_FreqValDUT->setText(QString::number(first.level + kFrequencyOffset));
+    } else if (code == FlsParameters::kModeAnalog && m_model == FlsModel::KV610) {
+        m_voltage = float(first.level * kAnalogFullScale / (m_twelveBit ? 4096.0 : 1024.0));
+        ui->label_NaprValDUT->setText(QString::number(double(m_voltage), 'f', 2));
+    }
+
+    if (m_model == FlsModel::KV260) {
+        if (r.kv260Output != m_kv260Copy) {
+            m_kv260Copy = r.kv260Output;
+            m_swSerial->setArmed(true);
+            m_swSerial->setInitialState(m_kv260Copy & 0x10);
+        }
+        m_voltage = float(first.level * kAnalogFullScale / 4096.0);
+        ui->label_NaprValKV260DUT->setText(QString::number(double(m_voltage), 'f', 2));
+        ui->label_NaprNameKV260DUT->show();
+        ui->label_NaprValKV260DUT->show();
+    } else {
+        ui->label_NaprNameKV260DUT->hide();
+        ui->label_NaprValKV260DUT->hide();
+    }
+
+    if (m_formRefresh)
+        fillForm(r, log);
+
+    if (m_firstReadLog) {
+        log += QStringList{QString::number(m_netnum), QString::number(first.empty),
+                           QString::number(first.full), QString::number(first.level),
+                           QString::number(first.cnt), QString::number(first.temperature)}
+                   .join(QStringLiteral(" ,"));
+        emit signalWriteLog(log);
+        if (m_firmware != 0)
+            m_firstReadLog = false;
+    }
 }
 
-void FLSDevice::decodeIdentification(const QByteArray &)
+void FLSDevice::fillForm(const FlsSettingsReply &, QString &log)
 {
+    const Record &first = m_records[0];
+    if (m_model != FlsModel::None) {
+        setVisibleReadings(true);
+        setVisibleStatusLabels(true);
+    }
+
+    const quint8 filtration = first.settings & 0x0F;
+    if (ui->comboBox_FiltrDUT->count() == 16)
+        ui->comboBox_FiltrDUT->setCurrentIndex(filtration);
+    else
+        ui->comboBox_FiltrDUT->setCurrentIndex(FlsParameters::filtrationIndex(m_model, filtration));
+
+    if (m_firstReadLog) {
+        log += QStringLiteral(" mode=%1; filtration=%2;")
+                   .arg(ui->comboBox_ModeDUT->currentIndex())
+                   .arg(ui->comboBox_FiltrDUT->currentIndex());
+    }
+
+    m_current.mode = first.mode;
+    m_current.dopmode = first.settings;
+    m_current.filtr = first.settings;
+    m_current.netnum = m_link->addresses().at(0);
+
+    if (m_model == FlsModel::KV510 && first.mode != 0 && first.mode != m_modeCopy) {
+        m_modeCopy = first.mode;
+        m_swInvers->setArmed(true);
+        m_swInvers->setInitialState(first.mode & 0x01);
+    }
+    if (first.settings != m_settingsCopy) {
+        m_settingsCopy = first.settings;
+        if (m_model == FlsModel::KV610) {
+            for (auto [sw, bit] : {std::pair<Switch *, int>{m_swAngle, 4}, {m_swEco, 5},
+                                   {m_swMaster, 3}}) {
+                sw->setArmed(true);
+                sw->setInitialState(first.settings & (1 << bit));
+            }
+        } else {
+            m_swTermo->setArmed(true);
+            m_swTermo->setInitialState(first.settings & 0x80);
+        }
+    }
+
+    const bool twelveBit = first.mode & FlsParameters::kTwelveBit;
+    setResolution(twelveBit);
+    if (twelveBit)
+        m_modeCopy |= FlsParameters::kTwelveBit;
+    ui->lineEditMaxLevelDUT->setText(twelveBit ? QStringLiteral("4095") : QStringLiteral("1023"));
+    ui->progressBarLevelDUT->setMaximum(twelveBit ? 4096 : 1024);
+    log += twelveBit ? QStringLiteral("max level=4095;") : QStringLiteral("max level=1023;");
+
+    applyModeDisplay(first.mode & 0x7F);
+
+    ui->lineEditMinLevelDUT->setText(QStringLiteral("1"));
+    log += QStringLiteral("min level 1\r\n");
+
+    SharedTimers::portScanTimer()->stop();
+    if (m_port && m_port->isOpen()) {
+        const QString name = m_port->portName();
+        for (int i = 0; i < ui->comboBox_SerialPort->count(); ++i) {
+            const QString item = ui->comboBox_SerialPort->itemText(i);
+            if (item == name || item.endsWith(QLatin1Char('/') + name))
+                ui->comboBox_SerialPort->setCurrentIndex(i);
+        }
+    }
+
+    m_snapshot = m_current;
+    m_formRefresh = false;
+
+    if (m_netnum == m_link->addresses().at(0)) {
+        switch (m_model) {
+        case FlsModel::Generic: showStatusMessage(tr("Датчик подключен")); break;
+        case FlsModel::KV210: showStatusMessage(tr("Подключен KV210")); break;
+        case FlsModel::KV260: showStatusMessage(tr("Подключен KV260")); break;
+        case FlsModel::KV510: showStatusMessage(tr("Подключен KV510")); break;
+        case FlsModel::KV610: showStatusMessage(tr("Подключен KV610")); break;
+        case FlsModel::None: break;
+        }
+    }
+}
+
+void FLSDevice::applyModeDisplay(quint8 code)
+{
+    const QString text = FlsParameters::modeText(code);
+    if (text.isEmpty())
+        return; // an unknown code changes nothing
+    ui->comboBox_ModeDUT->setCurrentText(text);
+    const bool frequency = code == FlsParameters::kModeFrequency;
+    const bool analog = code == FlsParameters::kModeAnalog;
+    ui->label_NameUrovenDUT->setVisible(!frequency && !analog);
+    ui->label_UrovenDUT->setVisible(!frequency && !analog);
+    ui->label_FreqNameDUT->setVisible(frequency);
+    ui->label_FreqValDUT->setVisible(frequency);
+    ui->label_NaprNameDUT->setVisible(analog);
+    ui->label_NaprValDUT->setVisible(analog);
+}
+
+void FLSDevice::showStability(int index)
+{
+    const StabilityWindow::Verdict verdict = m_records[size_t(index)].stability.verdict();
+    if (verdict == StabilityWindow::None)
+        return;
+    const QString colour = verdict == StabilityWindow::Stable             ? QStringLiteral("#00A778")
+                           : verdict == StabilityWindow::SlightlyUnstable ? QStringLiteral("#DDB306")
+                                                                           : QStringLiteral("#E32323");
+    const bool stable = verdict == StabilityWindow::Stable;
+    if (index == 0) {
+        ui->progressBarLevelDUT->setStyleSheet(QString::fromLatin1(kBarStyle).arg(colour));
+        ui->label_StableDUT->setText(stable ? tr("Стабилен") : tr("Не стабилен"));
+    }
+    WidgetTar *tile = m_tiles[size_t(index)];
+    tile->setLabel4Text(stable ? tr("Стабилен") : tr("Не стабилен"));
+    tile->setWindowColour(QColor(colour));
+}
+
+void FLSDevice::decodeIdentification(const QByteArray &reply, int index)
+{
+    const auto id = FlsReplies::decodeIdentification(reply);
+    if (!id)
+        return;
     m_link->setStep(Protocol::Step::ReadSettings);
-    const int next = m_link->addresses().nextIndex(m_link->polledIndex(), kMaxSensors);
+    Record &rec = m_records[size_t(index)];
+    rec.serial = id->serialNumber;
+    rec.firmware = id->firmware;
+    if (index == 0)
+        m_firmware = id->firmware;
+    ui->label_SerNumVal->setText(QString::number(m_records[0].serial));
+    if (m_firstReadLog) {
+        m_identification += QStringLiteral("Serial number %1; Version Firmware %2")
+                                .arg(rec.serial)
+                                .arg(rec.firmware);
+    }
+    m_tiles[size_t(index)]->setLabel1Text(tr("Датчик#") + QString::number(rec.serial));
+    const int next = m_link->addresses().nextIndex(index, kMaxSensors);
     m_link->setPolledIndex(next);
     emit copyQueueSurveyDevice(next);
+    ui->label_FirmwareVal->setText(FlsReplies::firmwareText(m_records[0].firmware));
 }
+
+void FLSDevice::decodeTable(const QByteArray &reply)
+{
+    const auto values = FlsReplies::decodeTable(reply);
+    if (values) {
+        for (int column = 0; column < 2; ++column) {
+            for (int row = 0; row < FlsReplies::kTableRows; ++row) {
+                bool accepted = true;
+                emit tableValueRead(values->at(column * FlsReplies::kTableRows + row), row, column,
+                                    &accepted);
+                if (!accepted) {
+                    DynamicQDialog::show(parentWidget(),
+                                         tr("В таблице не может быть менее 20 строк"));
+                    break;
+                }
+            }
+        }
+    }
+    SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+}
+
+// ---------------------------------------------------------------- connection state
 
 void FLSDevice::resetTimerDeviceConnected()
 {
@@ -120,6 +441,7 @@ void FLSDevice::resetTimerDeviceConnected()
 
 void FLSDevice::resetDeviceIsConnected()
 {
+    setVisibleReadings(false);
     setVisibleStatusLabels(false);
     m_link->setReplySeen(false);
     showStatusMessageUp(QStringLiteral(" "));
@@ -127,28 +449,73 @@ void FLSDevice::resetDeviceIsConnected()
     m_link->reset();
     emit copyQueueSurveyDevice(0);
     hideBirds();
+    m_formRefresh = true;
+    ui->label_NeedCalibDUT->hide();
+    ui->label_AlarmDUT->hide();
     emit signalWriteLog(QStringLiteral("Device is not responding"));
 }
 
 void FLSDevice::resetSettingToDefault()
 {
+    for (Record &rec : m_records)
+        rec.reset();
     m_netnum = 0;
+    m_model = FlsModel::None;
+    m_current = m_snapshot = FlsSettingsRecord();
+    m_modeCopy = m_settingsCopy = m_kv260Copy = 0;
+    m_firmware = 0;
+    m_voltage = 0.0f;
+    m_notCalibrated = m_passwordSet = m_changed = m_write1023 = m_write4095 = false;
+    m_tenBit = m_twelveBit = false;
+    m_formRefresh = true;
+    m_firstReadLog = true;
+    m_identification.clear();
     m_link->reset();
     m_link->setAddresses(AddressList());
     m_link->watchdog()->stop();
     emit copyNetNumToParent(QByteArray());
     emit copyQueueSurveyDevice(m_link->polledIndex());
+    setVisibleReadings(false);
 }
 
 void FLSDevice::setDefaultValuesToGuiField()
 {
     const QString none = QStringLiteral("--");
-    ui->label_ValCurrent->setText(none);
-    ui->label_NaprValDUT->setText(none);
-    ui->label_UrovenDUT->setText(none);
-    ui->label_FreqValDUT->setText(none);
-    ui->label_FirmwareVal->setText(none);
-    ui->label_SerNumVal->setText(none);
+    for (QLabel *label : {ui->label_ValCurrent, ui->label_NaprValDUT, ui->label_UrovenDUT,
+                          ui->label_FreqValDUT, ui->label_FirmwareVal, ui->label_SerNumVal})
+        label->setText(none);
+}
+
+void FLSDevice::setVisibleReadings(bool visible)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->label_22DUT, ui->comboBox_ModeDUT, ui->label_21DUT, ui->comboBox_FiltrDUT,
+             ui->label_20DUT, ui->lineEditMaxLevelDUT, ui->label_19DUT, ui->lineEditMinLevelDUT,
+             ui->label_4DUT, ui->lineEditNetNumDUT, ui->ButtonWriteParamDUT,
+             ui->Button_SetEmptyDUT, ui->Button_SetFullDUT, ui->ButtonTarirovka,
+             ui->label_17DUT, ui->label_18DUT, ui->progressBarLevelDUT, ui->label_StableDUT,
+             ui->label_TempNameDUT, ui->label_TempValDUT, ui->label_NameUrovenDUT,
+             ui->label_UrovenDUT, ui->label_SerNumName, ui->label_SerNumVal,
+             ui->label_FirmwareName, ui->label_FirmwareVal, ui->label_ReqNetNumDUT,
+             ui->comboBox_NetNumDUT, ui->label_NameListDevDUT, ui->label_ListDevDUT})
+        w->setVisible(visible);
+    if (!visible) {
+        for (QWidget *w : {static_cast<QWidget *>(ui->label_FreqNameDUT),
+                           static_cast<QWidget *>(ui->label_FreqValDUT),
+                           static_cast<QWidget *>(ui->label_NaprNameDUT),
+                           static_cast<QWidget *>(ui->label_NaprValDUT),
+                           static_cast<QWidget *>(ui->label_NaprNameKV260DUT),
+                           static_cast<QWidget *>(ui->label_NaprValKV260DUT)})
+            w->hide();
+    }
+}
+
+void FLSDevice::clearTarWidget()
+{
+    for (int i = 0; i < 2; ++i) {
+        m_tiles[size_t(i)]->hide();
+        m_tiles[size_t(i)]->setEnabled(false);
+    }
 }
 
 void FLSDevice::viewIconChangedParam(bool isNeed)
@@ -191,12 +558,12 @@ void FLSDevice::initStatusMessage()
     if (!families.isEmpty())
         font = QFont(families.first(), 16);
     m_statusUp = new QLabel(ui->DUT);
-    m_statusUp->setGeometry(520, 531, 275, 20);
+    m_statusUp->setObjectName(QStringLiteral("labelStatusUpDUT"));
+    m_statusUp->setGeometry(420, 531, 375, 20);
     m_status = new QLabel(tr("Подключите датчик"), ui->DUT);
-    m_status->setGeometry(520, 554, 275, 20);
+    m_status->setObjectName(QStringLiteral("labelStatusDUT"));
+    m_status->setGeometry(420, 554, 375, 20);
     for (QLabel *label : {m_status, m_statusUp}) {
-        label->setObjectName(label == m_status ? QStringLiteral("labelStatusDUT")
-                                               : QStringLiteral("labelStatusUpDUT"));
         label->setFont(font);
         label->setStyleSheet(QLatin1String(kStatusStyle));
         label->hide();
@@ -206,4 +573,329 @@ void FLSDevice::initStatusMessage()
 void FLSDevice::connectSignalToCallMethodFromMain(QWidget *parent)
 {
     connect(this, SIGNAL(callParceDataFromComPort()), parent, SLOT(parceDataFromCOMPort()));
+}
+
+// ---------------------------------------------------------------- function switches
+
+void FLSDevice::addSwitchToWidget()
+{
+    struct Place {
+        Switch **target;
+        QGroupBox *box;
+        QHBoxLayout *layout;
+        QLabel *caption;
+        void (FLSDevice::*slot)();
+    };
+    const Place places[] = {
+        {&m_swInvers, ui->groupBoxInv, ui->horizontalLayout_5, ui->label_InvIndicator,
+         &FLSDevice::functionSwInvers},
+        {&m_swAngle, ui->groupBoxAngle, ui->horizontalLayout_4, ui->label_ModeAngle,
+         &FLSDevice::functionSwAngle},
+        {&m_swMaster, ui->groupBox_Master, ui->horizontalLayout_2, ui->label_ModeMaster,
+         &FLSDevice::functionSWMaster},
+        {&m_swTermo, ui->groupBox_DelTermo, ui->horizontalLayout_3, ui->label_DelTermoComp,
+         &FLSDevice::disableTermo},
+        {&m_swEco, ui->groupBox_EkoDrive, ui->horizontalLayout_6, ui->label_EcoDriv,
+         &FLSDevice::setEcoDrive},
+        {&m_swSerial, ui->groupBoxSetOutSer, ui->horizontalLayoutSetOutSer, ui->labelSetOutSer,
+         &FLSDevice::enableSendSerNumForKV260},
+    };
+    for (const Place &place : places) {
+        auto *sw = new Switch(place.box);
+        sw->setCheckable(true);
+        sw->setArmed(true);
+        sw->setFixedSize(sw->sizeHint());
+        if (place.layout->indexOf(place.caption) < 0)
+            place.layout->insertWidget(0, place.caption);
+        place.layout->addWidget(sw, 0, Qt::AlignCenter);
+        sw->show();
+        connect(sw, &Switch::toggled, this, place.slot);
+        *place.target = sw;
+    }
+    m_swLiterGallon = new Switch(ui->Tarirovka);
+    m_swLiterGallon->setCheckable(true);
+    m_swLiterGallon->setArmed(true);
+    m_swLiterGallon->setGeometry(QRect(QPoint(530, 426), m_swLiterGallon->sizeHint()));
+    m_swLiterGallon->show();
+    connect(m_swLiterGallon, &Switch::toggled, this, &FLSDevice::setLitrGallon);
+}
+
+void FLSDevice::sendSwitch(quint8 command, const QByteArray &data, const QString &log,
+                           bool stopPoll)
+{
+    if (stopPoll)
+        SharedTimers::pollTimer()->stop();
+    emit writeData(Frame::writeRequest(m_netnum, command, data));
+    LocalWait::forTime(kSwitchWait);
+    emit callParceDataFromComPort();
+    if (stopPoll)
+        SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+    emit signalWriteLog(log);
+}
+
+namespace {
+QByteArray twoBytes(quint8 a, quint8 b)
+{
+    QByteArray out;
+    out.append(char(a));
+    out.append(char(b));
+    return out;
+}
+} // namespace
+
+void FLSDevice::functionSwInvers()
+{
+    m_modeCopy ^= 0x01;
+    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
+               QStringLiteral("Switch mode Inverse"), false);
+}
+
+void FLSDevice::functionSwAngle()
+{
+    m_settingsCopy ^= 0x10;
+    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
+               QStringLiteral("Switch mode Angle"), true);
+}
+
+void FLSDevice::functionSWMaster()
+{
+    m_settingsCopy ^= 0x08;
+    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
+               QStringLiteral("Switch mode Master"), false);
+}
+
+void FLSDevice::disableTermo()
+{
+    m_settingsCopy = quint8(m_settingsCopy - 0x80); // flips bit 7
+    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
+               QStringLiteral("Switch mode Termocompensation"), false);
+}
+
+void FLSDevice::setEcoDrive()
+{
+    m_settingsCopy ^= 0x20;
+    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
+               QStringLiteral("Switch mode EcoDrive"), false);
+}
+
+void FLSDevice::enableSendSerNumForKV260()
+{
+    m_kv260Copy ^= 0x10;
+    sendSwitch(Protocol::Command::SendSerialNumber, QByteArray(1, char(m_kv260Copy)),
+               QStringLiteral("Switch enable send SerNum for KV260"), false);
+}
+
+void FLSDevice::setLitrGallon()
+{
+    if (m_gallons) {
+        ui->label_8->setText(tr("л"));
+        m_caption->setLabel1Text(tr("Литры"));
+        emit signalWriteLog(QStringLiteral("Switch to Liter"));
+    } else {
+        ui->label_8->setText(tr("г"));
+        m_caption->setLabel1Text(tr("Галлоны"));
+        emit signalWriteLog(QStringLiteral("Switch to Gallon"));
+    }
+    m_gallons = !m_gallons;
+}
+
+void FLSDevice::functionSwLiterPercent()
+{
+    s_literPercent = !s_literPercent;
+    m_stateLiterPercent = s_literPercent ? 1 : 0;
+    emit signalWriteLog(QStringLiteral("Switch mode Liter/Percent"));
+}
+
+void FLSDevice::sendResetDevice(quint8 netnum)
+{
+    emit writeData(Frame::writeRequest(netnum, Protocol::Command::Reset));
+}
+
+void FLSDevice::setVisibleSwitch(bool visible)
+{
+    for (Switch *sw : {m_swMaster, m_swAngle, m_swInvers})
+        sw->setVisible(visible);
+}
+
+void FLSDevice::updateEngineeringAvailability()
+{
+    if (m_model == FlsModel::KV510)
+        return; // KV510 leaves the boxes as they were
+    struct Row {
+        bool invers, angle, master, eco, serial;
+    };
+    Row row{false, false, false, false, false};
+    switch (m_model) {
+    case FlsModel::KV260: row = {false, false, false, false, true}; break;
+    case FlsModel::KV610: row = {false, true, true, true, false}; break;
+    case FlsModel::Generic: row = {true, true, true, true, false}; break;
+    default: break;
+    }
+    auto apply = [](QGroupBox *box, QLabel *caption, bool enabled) {
+        box->setDisabled(!enabled);
+        caption->setStyleSheet(QLatin1String(enabled ? kWhiteCaption : kGreyCaption));
+    };
+    apply(ui->groupBoxInv, ui->label_InvIndicator, row.invers);
+    apply(ui->groupBoxAngle, ui->label_ModeAngle, row.angle);
+    apply(ui->groupBox_Master, ui->label_ModeMaster, row.master);
+    apply(ui->groupBox_EkoDrive, ui->label_EcoDriv, row.eco);
+    apply(ui->groupBoxSetOutSer, ui->labelSetOutSer, row.serial);
+    ui->groupBoxLamp->setDisabled(!row.invers);
+}
+
+// ---------------------------------------------------------------- password
+
+void FLSDevice::showLock(bool locked)
+{
+    ui->label_LockDUT->setPixmap(QPixmap(locked ? QStringLiteral(":/images/lock.png")
+                                                : QStringLiteral(":/images/unlock.png")));
+    ui->label_LockDUT->show();
+}
+
+bool FLSDevice::readPassword(const QString &text, quint32 &password)
+{
+    // Digits only; a number past 32 bits would otherwise turn into 0, which
+    // the sensor takes as "no password".
+    bool ok = false;
+    const qulonglong value = text.trimmed().toULongLong(&ok);
+    if (!ok || value > 0xFFFFFFFFull) {
+        DynamicQDialog::show(parentWidget(),
+                             tr("Пароль должен быть числом\nот 0 до 4294967295"), false,
+                             QSize(350, 170));
+        return false;
+    }
+    password = quint32(value);
+    return true;
+}
+
+void FLSDevice::sendPass(quint32 pass, quint8 step, quint8 cmd)
+{
+    SharedTimers::pollTimer()->stop();
+    m_link->setStep(step);
+    emit writeData(Frame::writeRequest(m_netnum, cmd, Frame::bigEndian32(pass)));
+    LocalWait::forTime(kPasswordWait);
+    emit callParceDataFromComPort();
+    SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+}
+
+void FLSDevice::checkPass()
+{
+    SharedTimers::pollTimer()->stop();
+    resetTimerDeviceConnected();
+    SharedTimers::portScanTimer()->stop();
+    emit writeData(Frame::writeRequest(m_netnum, SetPassword, Frame::bigEndian32(m_storedPassword)));
+    m_link->setStep(kStepCheckPassword);
+    LocalWait::forTime(kPasswordStepWait);
+    emit callParceDataFromComPort();
+    SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+    emit signalWriteLog(QStringLiteral("Check password FLS"));
+}
+
+void FLSDevice::inputPass()
+{
+    if (!m_security)
+        return;
+    quint32 password = 0;
+    if (!readPassword(m_security->getLineEditInputPass(), password))
+        return;
+    m_storedPassword = password;
+    sendPass(password, kStepEnterPassword, EnterPassword);
+    qDebug("InputPass");
+}
+
+void FLSDevice::setPass()
+{
+    if (!m_security)
+        return;
+    quint32 password = 0;
+    if (!readPassword(m_security->getLineEditSetPass(), password))
+        return;
+    ui->label_LockDUT->show();
+    m_storedPassword = password;
+    sendPass(password, kStepSetPassword, SetPassword);
+    emit signalWriteLog(QStringLiteral("Set password FLS"));
+}
+
+void FLSDevice::delPass()
+{
+    if (!m_security)
+        return;
+    quint32 password = 0;
+    if (!readPassword(m_security->getLineEditInputPass(), password))
+        return;
+    m_storedPassword = password;
+    SharedTimers::pollTimer()->stop();
+    emit writeData(Frame::writeRequest(m_netnum, EnterPassword, Frame::bigEndian32(password)));
+    m_link->setStep(Protocol::Step::ReadIdentification);
+    LocalWait::forTime(kPasswordStepWait);
+    emit callParceDataFromComPort();
+    m_storedPassword = 0;
+    emit writeData(Frame::writeRequest(m_netnum, SetPassword, Frame::bigEndian32(0)));
+    m_link->setStep(kStepDeletePassword);
+    LocalWait::forTime(kPasswordStepWait);
+    SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+    emit signalWriteLog(QStringLiteral("Delete password FLS"));
+}
+
+void FLSDevice::showPasswordDialog(bool inputMode)
+{
+    auto *dialog = new Security(this, parentWidget(), inputMode, !inputMode);
+    dialog->setStyleSheet(QStringLiteral("background-color:#1F2222;border-style: solid;"
+                                         "border-width: 1px;border-color: white;color : white;"));
+    dialog->resize(250, 200);
+    m_security = dialog;
+    dialog->exec();
+    delete dialog;
+    m_security = nullptr;
+}
+
+quint8 FLSDevice::passwordReply(const QByteArray &block, quint8 step)
+{
+    m_link->setStep(Protocol::Step::ReadIdentification);
+    if (Frame::check(block, m_netnum) != Frame::Verdict::Accepted)
+        return m_link->step();
+    m_link->setReplySeen(true);
+    resetTimerDeviceConnected();
+    const quint8 reply = quint8(block.at(Protocol::kCommandOffset));
+    if (step == kStepSetPassword || step == kStepEnterPassword) {
+        if (reply == EnterPassword) {
+            m_passwordSet = true;
+            showLock(false);
+        } else if (reply == WrongPassword && step == kStepEnterPassword) {
+            m_passwordSet = false;
+            showLock(true);
+            DynamicQDialog::show(parentWidget(), tr("Вы ввели неправильный пароль\nПовторите ввод"),
+                                 false, QSize(350, 170));
+        } else if (reply == SetPassword && step == kStepSetPassword) {
+            m_passwordSet = true;
+            showLock(true);
+        }
+    } else if (step == kStepCheckPassword) {
+        if (reply == EnterPassword) {
+            showLock(false);
+        } else if (reply == WrongPassword) {
+            showLock(true);
+            showPasswordDialog(true);
+        } else if (reply == SetPassword) {
+            showLock(false);
+            showPasswordDialog(false);
+        }
+    } else if (step == kStepDeletePassword) {
+        if (reply == EnterPassword) {
+            showLock(false);
+            emit signalWriteLog(QStringLiteral("Unblocked password"));
+        } else if (reply == WrongPassword) {
+            showLock(true);
+            emit signalWriteLog(QStringLiteral("Error delete password"));
+        } else if (reply == SetPassword) {
+            showLock(false);
+            showStatusMessageUp(tr("Пароль удалён"));
+            QTimer::singleShot(kStatusClearDelay, this, [this] { showStatusMessageUp(QString()); });
+            emit signalWriteLog(QStringLiteral("Delete password"));
+        }
+    }
+    // Whatever the dialog exchanged meanwhile, the poll goes on with the
+    // identification request.
+    m_link->setStep(Protocol::Step::ReadIdentification);
+    return m_link->step();
 }
