@@ -292,6 +292,12 @@ void Configurator::wireDevicePages()
 
     connect(m_ble, &BLEDevice::signalShowStatusMessageUp, this,
             &Configurator::showStatusMessageUp);
+    connect(m_fls, &FLSDevice::statusMessageChanged, this, &Configurator::showStatusMessage);
+    connect(m_fls, &FLSDevice::statusLabelsVisible, this, [this](bool visible) {
+        m_statusModel->setVisible(!visible);
+        if (visible)
+            m_statusUp->hide();
+    });
     connect(m_fls, &FLSDevice::copyLevelValueToMain, this,
             &Configurator::setLevelFromAnotherDevice);
     connect(m_ble, &BLEDevice::copyLevelValueToMain, this,
@@ -684,12 +690,14 @@ void Configurator::slotServiceBtn()
 
 void Configurator::setParentForGroupBoxSerPort(QWidget *page)
 {
-    for (QWidget *widget :
-         {static_cast<QWidget *>(ui->groupBox), static_cast<QWidget *>(ui->scrollAreaBtnsDevices),
-          static_cast<QWidget *>(ui->pushButtonService), static_cast<QWidget *>(ui->pushButton_Help),
-          static_cast<QWidget *>(ui->label_SerNumName), static_cast<QWidget *>(ui->label_SerNumVal),
-          static_cast<QWidget *>(ui->label_FirmwareName),
-          static_cast<QWidget *>(ui->label_FirmwareVal)}) {
+    QList<QWidget *> header = {ui->groupBox, ui->scrollAreaBtnsDevices, ui->pushButtonService,
+                               ui->pushButton_Help};
+    // The serial number and firmware belong to the device pages; the other
+    // pages have their titles where these labels would stand.
+    if (page == ui->DUT || page == ui->BLE_KV510 || page == ui->AQ420)
+        header << ui->label_SerNumName << ui->label_SerNumVal << ui->label_FirmwareName
+               << ui->label_FirmwareVal;
+    for (QWidget *widget : qAsConst(header)) {
         const QRect geometry = widget->geometry();
         const bool visible = widget->isVisibleTo(widget->parentWidget());
         widget->setParent(page);
@@ -991,6 +999,29 @@ void Configurator::slotShortcutF4()
     if (page != ui->DUT && page != ui->BLE_KV510)
         return;
     launchTarirovka();
+}
+
+QWidget *Configurator::activeDevicePage() const
+{
+    return m_isBLE ? ui->BLE_KV510 : m_isAQ420 ? ui->AQ420 : ui->DUT;
+}
+
+void Configurator::on_pushBtnEngineerBack_clicked()
+{
+    setParentForGroupBoxSerPort(ui->DUT);
+    m_fls->setVisibleSwitch(true);
+}
+
+void Configurator::on_pushButtonBackTarir_clicked()
+{
+    setParentForGroupBoxSerPort(m_isBLE ? ui->BLE_KV510 : ui->DUT);
+}
+
+void Configurator::on_pushBtnBackRemoteControl_clicked()
+{
+    if (m_isFLS || m_isBLE || m_isAQ420)
+        SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+    setParentForGroupBoxSerPort(activeDevicePage());
 }
 
 void Configurator::on_Button_SetFullDUT_clicked()

@@ -146,6 +146,11 @@ public slots:
     void EscapeCurSetting();
     void SetDefaultSetting();
 
+    // Back from the engineering, calibration and remote-control pages.
+    void on_pushBtnEngineerBack_clicked();
+    void on_pushButtonBackTarir_clicked();
+    void on_pushBtnBackRemoteControl_clicked();
+
     // Calibration entry points reached from the hot keys.
     void on_Button_SetFullDUT_clicked();
     void on_Button_SetFullBLE_clicked();
@@ -173,6 +178,7 @@ private:
     void startDemoLine();
 
     quint8 activeStep() const;
+    QWidget *activeDevicePage() const;
     bool activeSensorConnected() const;
     bool hasAnyPort() const;
     QString chosenPortName() const;

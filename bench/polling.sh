@@ -31,4 +31,4 @@ measure volmar-configurator "$build/volmar-configurator" --connect fls --port
 read -r fu fs fm < "$work/floor.result"
 read -r tu ts tm < "$work/volmar-configurator.result"
 awk -v a="$tu" -v b="$ts" -v c="$fu" -v d="$fs" -v m="$tm" -v n="$fm" \
-    'BEGIN { printf "CPU ratio %.2f, memory ratio %.2f (over %s s)\n", (a + b) / (c + d), m / n, ENVIRON["seconds"] }'
+    -v t="$seconds" 'BEGIN { printf "CPU ratio %.2f, memory ratio %.2f (over %s s)\n", (a + b) / (c + d), m / n, t }'

@@ -2,6 +2,7 @@
 // README: the wired page runs against the built-in emulated sensor line.
 #include "app/configurator.h"
 #include "app/startupoptions.h"
+#include "devices/fls/flsdevice.h"
 #include "ui_configurator.h"
 
 #include <QApplication>
@@ -49,12 +50,15 @@ int main(int argc, char *argv[])
     save(window, outDir, QStringLiteral("wired-sensor.png"));
 
     window.slotShortcutF1();
+    QEvent enter(QEvent::Enter); // the engineer points at the filtration list
+    QCoreApplication::sendEvent(window.form()->comboBox_FiltrDUT, &enter);
     waitFor(200);
     save(window, outDir, QStringLiteral("help-mode.png"));
     window.closeHelp();
 
-    window.setParentForGroupBoxSerPort(window.form()->Tarirovka);
+    window.flsDevice()->updateEngineeringAvailability();
+    window.setParentForGroupBoxSerPort(window.form()->EngineerMenuDUT);
     waitFor(200);
-    save(window, outDir, QStringLiteral("calibration.png"));
+    save(window, outDir, QStringLiteral("engineering-menu.png"));
     return 0;
 }

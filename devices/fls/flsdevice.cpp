@@ -380,7 +380,10 @@ void FLSDevice::showStability(int index)
                                                                            : QStringLiteral("#E32323");
     const bool stable = verdict == StabilityWindow::Stable;
     if (index == 0) {
-        ui->progressBarLevelDUT->setStyleSheet(QString::fromLatin1(kBarStyle).arg(colour));
+        // Re-polishing a style sheet is costly; do it only when the colour moves.
+        const QString barStyle = QString::fromLatin1(kBarStyle).arg(colour);
+        if (ui->progressBarLevelDUT->styleSheet() != barStyle)
+            ui->progressBarLevelDUT->setStyleSheet(barStyle);
         ui->label_StableDUT->setText(stable ? tr("Стабилен") : tr("Не стабилен"));
     }
     WidgetTar *tile = m_tiles[size_t(index)];
@@ -534,6 +537,7 @@ void FLSDevice::showStatusMessage(const QString &text)
 {
     if (m_status)
         m_status->setText(text);
+    emit statusMessageChanged(text);
 }
 
 void FLSDevice::showStatusMessageUp(const QString &text)
@@ -548,6 +552,7 @@ void FLSDevice::setVisibleStatusLabels(bool visible)
         m_status->setVisible(visible);
     if (m_statusUp)
         m_statusUp->setVisible(visible);
+    emit statusLabelsVisible(visible);
 }
 
 void FLSDevice::initStatusMessage()
@@ -559,10 +564,12 @@ void FLSDevice::initStatusMessage()
         font = QFont(families.first(), 16);
     m_statusUp = new QLabel(ui->DUT);
     m_statusUp->setObjectName(QStringLiteral("labelStatusUpDUT"));
-    m_statusUp->setGeometry(420, 531, 375, 20);
+    // The page's lines stand where the header's are and take their place
+    // while a sensor is connected.
+    m_statusUp->setGeometry(5, 554, 500, 20);
     m_status = new QLabel(tr("Подключите датчик"), ui->DUT);
     m_status->setObjectName(QStringLiteral("labelStatusDUT"));
-    m_status->setGeometry(420, 554, 375, 20);
+    m_status->setGeometry(5, 577, 500, 20);
     for (QLabel *label : {m_status, m_statusUp}) {
         label->setFont(font);
         label->setStyleSheet(QLatin1String(kStatusStyle));

@@ -183,6 +183,9 @@ signals:
     void copyLevelValueToMain(int level, int device);
     void signalWriteLog(const QString &message);
     void horizonCalibrated();
+    // The page's status line changed: the header's model line follows it.
+    void statusMessageChanged(const QString &text);
+    void statusLabelsVisible(bool visible);
     void tableValueRead(int value, int row, int column, bool *accepted);
 
 private:
