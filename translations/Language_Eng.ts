@@ -629,6 +629,52 @@ Are you sure?</translation>
         <translation>Connect
 the converter</translation>
     </message>
+    <message>
+        <source>Вы хотите отменить изменения настроек?</source>
+        <translation>Do you want to discard the settings changes?</translation>
+    </message>
+    <message>
+        <source>Будут загружены заводские установки</source>
+        <translation>Factory settings will be loaded</translation>
+    </message>
+    <message>
+        <source>Демонстрационный режим здесь требует пары виртуальных COM-портов:
+запустите volmar-emulator --serial COMx
+и выберите парный порт.</source>
+        <translation>Demo mode here requires a pair of virtual COM ports:
+start volmar-emulator --serial COMx
+and select the paired port.</translation>
+    </message>
+    <message>
+        <source>Демонстрационная линия не запущена:
+%1</source>
+        <translation>Demo line not started:
+%1</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить минимальное значение?</source>
+        <translation>The sensor version does not support this function
+Do you want to set the minimum value?</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить максимальное значение?</source>
+        <translation>The sensor version does not support this function
+Do you want to set the maximum value?</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>The network address must be a number
+from 1 to 254</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Some parameters were not written
+Please try again</translation>
+    </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
@@ -646,6 +692,165 @@ the converter</translation>
     <message>
         <source>Подключите датчик</source>
         <translation>Connect a sensor</translation>
+    </message>
+    <message>
+        <source>Вы ввели неправильный пароль
+Повторите ввод</source>
+        <translation>You entered an incorrect password
+Please enter it again</translation>
+    </message>
+    <message>
+        <source>Установлен Горизонт</source>
+        <translation>Horizontal position set</translation>
+    </message>
+    <message>
+        <source>Уровень </source>
+        <translation>Level </translation>
+    </message>
+    <message>
+        <source>Калиброван</source>
+        <translation>Calibrated</translation>
+    </message>
+    <message>
+        <source>Не калиброван</source>
+        <translation>Not calibrated</translation>
+    </message>
+    <message>
+        <source>Датчик подключен</source>
+        <translation>Sensor connected</translation>
+    </message>
+    <message>
+        <source>Подключен KV210</source>
+        <translation>KV210 connected</translation>
+    </message>
+    <message>
+        <source>Подключен KV260</source>
+        <translation>KV260 connected</translation>
+    </message>
+    <message>
+        <source>Подключен KV510</source>
+        <translation>KV510 connected</translation>
+    </message>
+    <message>
+        <source>Подключен KV610</source>
+        <translation>KV610 connected</translation>
+    </message>
+    <message>
+        <source>Стабилен</source>
+        <translation>Stable</translation>
+    </message>
+    <message>
+        <source>Не стабилен</source>
+        <translation>Unstable</translation>
+    </message>
+    <message>
+        <source>Датчик#</source>
+        <translation>Sensor#</translation>
+    </message>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>The table cannot have fewer than 20 rows</translation>
+    </message>
+    <message>
+        <source>л</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Liters</translation>
+    </message>
+    <message>
+        <source>г</source>
+        <translation>gal</translation>
+    </message>
+    <message>
+        <source>Галлоны</source>
+        <translation>Gallons</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом
+от 0 до 4294967295</source>
+        <translation>The password must be a number
+from 0 to 4294967295</translation>
+    </message>
+    <message>
+        <source>Пароль удалён</source>
+        <translation>Password removed</translation>
+    </message>
+    <message>
+        <source>Режим RS-485</source>
+        <translation>RS-485 mode</translation>
+    </message>
+    <message>
+        <source>Периодический RS-485</source>
+        <translation>Periodic RS-485</translation>
+    </message>
+    <message>
+        <source>Частотный</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Аналоговый</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Импупльсный</source>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>до 200 литров</source>
+        <translation>up to 200 liters</translation>
+    </message>
+    <message>
+        <source>от 200 до 1000 литров</source>
+        <translation>200 to 1000 liters</translation>
+    </message>
+    <message>
+        <source>более 1000 литров</source>
+        <translation>over 1000 liters</translation>
+    </message>
+    <message>
+        <source>Тяжёлые условия</source>
+        <translation>Heavy conditions</translation>
+    </message>
+</context>
+<context>
+    <name>Security</name>
+    <message>
+        <source>Ввести пароль</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>Установить пароль</source>
+        <translation>Set password</translation>
+    </message>
+    <message>
+        <source>Удалить пароль</source>
+        <translation>Remove password</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Изменение настроек устройства защищено паролем.
+Введите пароль</source>
+        <translation>Changing the device settings is password-protected.
+Enter the password</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>Changing the sensor settings is not password-protected
+You can set a password or skip this step</translation>
     </message>
 </context>
 <context>

@@ -629,6 +629,52 @@ Seleccione otro puerto</translation>
         <translation>Conecte
 el convertidor</translation>
     </message>
+    <message>
+        <source>Вы хотите отменить изменения настроек?</source>
+        <translation>¿Desea descartar los cambios de los ajustes?</translation>
+    </message>
+    <message>
+        <source>Будут загружены заводские установки</source>
+        <translation>Se cargarán los ajustes de fábrica</translation>
+    </message>
+    <message>
+        <source>Демонстрационный режим здесь требует пары виртуальных COM-портов:
+запустите volmar-emulator --serial COMx
+и выберите парный порт.</source>
+        <translation>Aquí el modo de demostración requiere un par de puertos COM virtuales:
+inicie volmar-emulator --serial COMx
+y seleccione el puerto emparejado.</translation>
+    </message>
+    <message>
+        <source>Демонстрационная линия не запущена:
+%1</source>
+        <translation>La línea de demostración no se ha iniciado:
+%1</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить минимальное значение?</source>
+        <translation>La versión del sensor no admite esta función
+¿Desea establecer el valor mínimo?</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить максимальное значение?</source>
+        <translation>La versión del sensor no admite esta función
+¿Desea establecer el valor máximo?</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>La dirección de red debe ser un número
+de 1 a 254</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Algunos parámetros no se escribieron
+Inténtelo de nuevo</translation>
+    </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
@@ -646,6 +692,165 @@ el convertidor</translation>
     <message>
         <source>Подключите датчик</source>
         <translation>Conecte el sensor</translation>
+    </message>
+    <message>
+        <source>Вы ввели неправильный пароль
+Повторите ввод</source>
+        <translation>Ha introducido una contraseña incorrecta
+Introdúzcala de nuevo</translation>
+    </message>
+    <message>
+        <source>Установлен Горизонт</source>
+        <translation>Posición horizontal establecida</translation>
+    </message>
+    <message>
+        <source>Уровень </source>
+        <translation>Nivel </translation>
+    </message>
+    <message>
+        <source>Калиброван</source>
+        <translation>Calibrado</translation>
+    </message>
+    <message>
+        <source>Не калиброван</source>
+        <translation>No calibrado</translation>
+    </message>
+    <message>
+        <source>Датчик подключен</source>
+        <translation>Sensor conectado</translation>
+    </message>
+    <message>
+        <source>Подключен KV210</source>
+        <translation>KV210 conectado</translation>
+    </message>
+    <message>
+        <source>Подключен KV260</source>
+        <translation>KV260 conectado</translation>
+    </message>
+    <message>
+        <source>Подключен KV510</source>
+        <translation>KV510 conectado</translation>
+    </message>
+    <message>
+        <source>Подключен KV610</source>
+        <translation>KV610 conectado</translation>
+    </message>
+    <message>
+        <source>Стабилен</source>
+        <translation>Estable</translation>
+    </message>
+    <message>
+        <source>Не стабилен</source>
+        <translation>Inestable</translation>
+    </message>
+    <message>
+        <source>Датчик#</source>
+        <translation>Sensor#</translation>
+    </message>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>La tabla no puede tener menos de 20 filas</translation>
+    </message>
+    <message>
+        <source>л</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Litros</translation>
+    </message>
+    <message>
+        <source>г</source>
+        <translation>gal</translation>
+    </message>
+    <message>
+        <source>Галлоны</source>
+        <translation>Galones</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом
+от 0 до 4294967295</source>
+        <translation>La contraseña debe ser un número
+de 0 a 4294967295</translation>
+    </message>
+    <message>
+        <source>Пароль удалён</source>
+        <translation>Contraseña eliminada</translation>
+    </message>
+    <message>
+        <source>Режим RS-485</source>
+        <translation>Modo RS-485</translation>
+    </message>
+    <message>
+        <source>Периодический RS-485</source>
+        <translation>RS-485 periódico</translation>
+    </message>
+    <message>
+        <source>Частотный</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Аналоговый</source>
+        <translation>Analógico</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Импупльсный</source>
+        <translation>Pulsos</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>до 200 литров</source>
+        <translation>hasta 200 litros</translation>
+    </message>
+    <message>
+        <source>от 200 до 1000 литров</source>
+        <translation>de 200 a 1000 litros</translation>
+    </message>
+    <message>
+        <source>более 1000 литров</source>
+        <translation>más de 1000 litros</translation>
+    </message>
+    <message>
+        <source>Тяжёлые условия</source>
+        <translation>Condiciones severas</translation>
+    </message>
+</context>
+<context>
+    <name>Security</name>
+    <message>
+        <source>Ввести пароль</source>
+        <translation>Introducir contraseña</translation>
+    </message>
+    <message>
+        <source>Установить пароль</source>
+        <translation>Establecer contraseña</translation>
+    </message>
+    <message>
+        <source>Удалить пароль</source>
+        <translation>Eliminar contraseña</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Изменение настроек устройства защищено паролем.
+Введите пароль</source>
+        <translation>El cambio de los ajustes del dispositivo está protegido con contraseña.
+Introduzca la contraseña</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>El cambio de los ajustes del sensor no está protegido con contraseña
+Puede establecer una contraseña u omitir este paso</translation>
     </message>
 </context>
 <context>

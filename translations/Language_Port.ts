@@ -629,6 +629,52 @@ Tem certeza?</translation>
         <translation>Conecte
 o conversor</translation>
     </message>
+    <message>
+        <source>Вы хотите отменить изменения настроек?</source>
+        <translation>Deseja descartar as alterações das configurações?</translation>
+    </message>
+    <message>
+        <source>Будут загружены заводские установки</source>
+        <translation>As configurações de fábrica serão carregadas</translation>
+    </message>
+    <message>
+        <source>Демонстрационный режим здесь требует пары виртуальных COM-портов:
+запустите volmar-emulator --serial COMx
+и выберите парный порт.</source>
+        <translation>Aqui o modo de demonstração requer um par de portas COM virtuais:
+inicie o volmar-emulator --serial COMx
+e selecione a porta pareada.</translation>
+    </message>
+    <message>
+        <source>Демонстрационная линия не запущена:
+%1</source>
+        <translation>A linha de demonstração não foi iniciada:
+%1</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить минимальное значение?</source>
+        <translation>A versão do sensor não suporta esta função
+Deseja definir o valor mínimo?</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить максимальное значение?</source>
+        <translation>A versão do sensor não suporta esta função
+Deseja definir o valor máximo?</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>O endereço de rede deve ser um número
+de 1 a 254</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Alguns parâmetros não foram gravados
+Tente novamente</translation>
+    </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
@@ -646,6 +692,165 @@ o conversor</translation>
     <message>
         <source>Подключите датчик</source>
         <translation>Conecte o sensor</translation>
+    </message>
+    <message>
+        <source>Вы ввели неправильный пароль
+Повторите ввод</source>
+        <translation>Você digitou uma senha incorreta
+Digite-a novamente</translation>
+    </message>
+    <message>
+        <source>Установлен Горизонт</source>
+        <translation>Posição horizontal definida</translation>
+    </message>
+    <message>
+        <source>Уровень </source>
+        <translation>Nível </translation>
+    </message>
+    <message>
+        <source>Калиброван</source>
+        <translation>Calibrado</translation>
+    </message>
+    <message>
+        <source>Не калиброван</source>
+        <translation>Não calibrado</translation>
+    </message>
+    <message>
+        <source>Датчик подключен</source>
+        <translation>Sensor conectado</translation>
+    </message>
+    <message>
+        <source>Подключен KV210</source>
+        <translation>KV210 conectado</translation>
+    </message>
+    <message>
+        <source>Подключен KV260</source>
+        <translation>KV260 conectado</translation>
+    </message>
+    <message>
+        <source>Подключен KV510</source>
+        <translation>KV510 conectado</translation>
+    </message>
+    <message>
+        <source>Подключен KV610</source>
+        <translation>KV610 conectado</translation>
+    </message>
+    <message>
+        <source>Стабилен</source>
+        <translation>Estável</translation>
+    </message>
+    <message>
+        <source>Не стабилен</source>
+        <translation>Instável</translation>
+    </message>
+    <message>
+        <source>Датчик#</source>
+        <translation>Sensor#</translation>
+    </message>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>A tabela não pode ter menos de 20 linhas</translation>
+    </message>
+    <message>
+        <source>л</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Litros</translation>
+    </message>
+    <message>
+        <source>г</source>
+        <translation>gal</translation>
+    </message>
+    <message>
+        <source>Галлоны</source>
+        <translation>Galões</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом
+от 0 до 4294967295</source>
+        <translation>A senha deve ser um número
+de 0 a 4294967295</translation>
+    </message>
+    <message>
+        <source>Пароль удалён</source>
+        <translation>Senha removida</translation>
+    </message>
+    <message>
+        <source>Режим RS-485</source>
+        <translation>Modo RS-485</translation>
+    </message>
+    <message>
+        <source>Периодический RS-485</source>
+        <translation>RS-485 periódico</translation>
+    </message>
+    <message>
+        <source>Частотный</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Аналоговый</source>
+        <translation>Analógico</translation>
+    </message>
+    <message>
+        <source>RS-232</source>
+        <translation>RS-232</translation>
+    </message>
+    <message>
+        <source>Импупльсный</source>
+        <translation>Pulsos</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>до 200 литров</source>
+        <translation>até 200 litros</translation>
+    </message>
+    <message>
+        <source>от 200 до 1000 литров</source>
+        <translation>de 200 a 1000 litros</translation>
+    </message>
+    <message>
+        <source>более 1000 литров</source>
+        <translation>mais de 1000 litros</translation>
+    </message>
+    <message>
+        <source>Тяжёлые условия</source>
+        <translation>Condições severas</translation>
+    </message>
+</context>
+<context>
+    <name>Security</name>
+    <message>
+        <source>Ввести пароль</source>
+        <translation>Digitar senha</translation>
+    </message>
+    <message>
+        <source>Установить пароль</source>
+        <translation>Definir senha</translation>
+    </message>
+    <message>
+        <source>Удалить пароль</source>
+        <translation>Remover senha</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Изменение настроек устройства защищено паролем.
+Введите пароль</source>
+        <translation>A alteração das configurações do dispositivo é protegida por senha.
+Digite a senha</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>A alteração das configurações do sensor não é protegida por senha
+Você pode definir uma senha ou pular esta etapa</translation>
     </message>
 </context>
 <context>
