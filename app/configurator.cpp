@@ -1026,28 +1026,73 @@ void Configurator::on_pushBtnBackRemoteControl_clicked()
 
 void Configurator::on_Button_SetFullDUT_clicked()
 {
-    if (!m_fls->isDeviceConnected()) {
-        DynamicQDialog::show(this, tr("Подключите датчик"));
-        return;
-    }
-    m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::SetFull));
-    writeLogFile(QStringLiteral("Set full FLS"));
+    if (ui->comboBox_FiltrDUT->currentIndex() != 0)
+        DynamicQDialog::show(this, tr("Установку \"Полный\" рекомендуется делать\n"
+                                      "при отключенном сглаживании"));
+    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Полный\"\n"
+                                      "Вы уверены?"),
+                             true)
+        == 1)
+        setFull();
+}
+
+void Configurator::on_Button_SetEmptyDUT_clicked()
+{
+    if (ui->comboBox_FiltrDUT->currentIndex() != 0)
+        DynamicQDialog::show(this, tr("Установку \"Пустой\" рекомендуется делать\n"
+                                      "при отключенном сглаживании"));
+    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Пустой\"\n"
+                                      "Вы уверены?"),
+                             true)
+        == 1)
+        setEmpty();
 }
 
 void Configurator::on_Button_SetFullBLE_clicked()
 {
-    if (!m_ble->isDeviceConnected()) {
-        DynamicQDialog::show(this, tr("Подключите датчик"));
-        return;
+    if (ui->comboBox_FiltrBLE->currentIndex() != 0)
+        DynamicQDialog::show(this, tr("Установку \"Полный\" рекомендуется делать\n"
+                                      "при отключенном сглаживании"));
+    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Полный\"\n"
+                                      "Вы уверены?"),
+                             true)
+        == 1)
+        setFull();
+}
+
+void Configurator::on_Button_SetEmptyBLE_clicked()
+{
+    if (ui->comboBox_FiltrBLE->currentIndex() != 0)
+        DynamicQDialog::show(this, tr("Установку \"Пустой\" рекомендуется делать\n"
+                                      "при отключенном сглаживании"));
+    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Пустой\"\n"
+                                      "Вы уверены?"),
+                             true)
+        == 1)
+        setEmpty();
+}
+
+void Configurator::sendLevelPoint(quint8 command, const QString &what)
+{
+    // The reply is left to the poll cycle; nothing waits for it here.
+    if (m_isFLS) {
+        m_port->writeData(Frame::writeRequest(m_currentAddress, command));
+        writeLogFile(what + QStringLiteral(" FLS"));
+    } else if (m_isBLE) {
+        m_port->writeData(Frame::writeRequest(m_currentAddress, command));
+        showStatusMessageUp(tr("Ожидаем ответа от датчика"));
+        writeLogFile(what + QStringLiteral(" BLE"));
     }
+}
+
+void Configurator::setFull()
+{
+    sendLevelPoint(Protocol::Command::SetFull, QStringLiteral("Set full"));
 }
 
 void Configurator::setEmpty()
 {
-    if (m_isFLS && m_fls->isDeviceConnected()) {
-        m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::SetEmpty));
-        writeLogFile(QStringLiteral("Set empty FLS"));
-    }
+    sendLevelPoint(Protocol::Command::SetEmpty, QStringLiteral("Set empty"));
 }
 
 void Configurator::launchTarirovka()

@@ -153,7 +153,10 @@ public slots:
 
     // Calibration entry points reached from the hot keys.
     void on_Button_SetFullDUT_clicked();
+    void on_Button_SetEmptyDUT_clicked();
     void on_Button_SetFullBLE_clicked();
+    void on_Button_SetEmptyBLE_clicked();
+    void setFull();
     void setEmpty();
     void launchTarirovka();
 
@@ -179,6 +182,7 @@ private:
 
     quint8 activeStep() const;
     QWidget *activeDevicePage() const;
+    void sendLevelPoint(quint8 command, const QString &what);
     bool activeSensorConnected() const;
     bool hasAnyPort() const;
     QString chosenPortName() const;

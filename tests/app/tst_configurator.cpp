@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -233,6 +234,31 @@ private slots:
         QCOMPARE(window.form()->label_DevWiredTag->styleSheet(),
                  QStringLiteral("QLabel {color : #E32323;}"));
         QVERIFY(!SharedTimers::pollTimer()->isActive());
+    }
+
+    void languageFileBesideTheExecutable()
+    {
+        // A deployment puts the language file into "translations" beside the
+        // executable; the service menu's rebuild installs it at start.
+        const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+        const QString qm = qEnvironmentVariable("VOLMAR_TEST_BINARY_DIR")
+                           + QStringLiteral("/languages/Language_Eng.qm");
+        QVERIFY2(QFile::exists(qm), qPrintable(qm));
+        QDir().mkpath(dir);
+        QVERIFY(QFile::copy(qm, dir + QStringLiteral("/Language_Eng.qm")));
+        {
+            Configurator window;
+            QCOMPARE(window.windowTitle(), QStringLiteral("Volmar Configurator v1.0.0.61"));
+            QVERIFY(window.form()->pushButtonService->styleSheet().contains("servicebtn_eng.png"));
+            QVERIFY(window.form()->ButtonWriteParamDUT->styleSheet().contains(
+                "write_param_eng_click.png"));
+            QVERIFY(!menuTexts(window).contains(QStringLiteral("Безопасность")));
+        }
+        QDir(dir).removeRecursively();
+        QTranslator *none = new QTranslator(this); // back to Russian for the other tests
+        QCoreApplication::installTranslator(none);
+        Configurator russian;
+        QVERIFY(russian.windowTitle().startsWith(QStringLiteral("Волмар")));
     }
 
     void smallScreenShrinksTheWindow()
