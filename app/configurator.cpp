@@ -6,6 +6,10 @@
 #include "app/eventlog.h"
 #include "app/helptexts.h"
 #include "app/languagefile.h"
+#include "calibration/calibrationtable.h"
+#include "calibration/calibrationworkflow.h"
+#include "calibration/engineermenuqdialog.h"
+#include "calibration/litertopercent.h"
 #include "devices/angle/aq420device.h"
 #include "devices/fls/flsdevice.h"
 #include "devices/fls/flsparameters.h"
@@ -56,6 +60,13 @@ constexpr auto kWritePollInterval = 200ms;  // fast search after the address fra
 constexpr auto kAfterAddressWrite = 600ms;  // search and one settings reply
 constexpr auto kMarkTime = 2000ms;          // written marks stay this long
 constexpr quint16 kNewFirmwareLevels = 254; // from here the sensor sets its own range
+constexpr auto kLevelDialogFill = 50ms;     // the manual-entry dialog shows the values
+constexpr auto kAfterLevelFrame = 200ms;    // wired sensor, after 0xED and 0xEC
+constexpr auto kAfterLevelFrameBle = 5000ms; // the base relays to the wireless sensor
+constexpr auto kAfterEngineeringCommand = 100ms; // horizon, alarm threshold
+constexpr auto kAfterTableWrite = 600ms;
+constexpr auto kAfterTableRead = 800ms;
+constexpr int kMaxAlarmPercent = 100;
 
 const char kStatusStyle[] = "QLabel {font-size:16pt;color:white;}";
 const char kCheckedLabel[] = "QLabel {color : #E32323;}";
@@ -120,6 +131,17 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
     m_ble = new BLEDevice(ui, m_port->serialPort(), this);
     m_aq420 = new AQ420Device(ui, m_port->serialPort(), this);
     m_tag = new WiredTagDevice(ui, this);
+    m_calibration = new CalibrationWorkflow(ui, m_fls, this);
+    connect(m_calibration, &CalibrationWorkflow::showPage, this,
+            &Configurator::setParentForGroupBoxSerPort);
+    connect(m_calibration, &CalibrationWorkflow::writeLog, this, &Configurator::writeLogFile);
+    connect(m_calibration, &CalibrationWorkflow::statusMessage, this,
+            &Configurator::showStatusMessageUp);
+    connect(m_fls, &FLSDevice::tableValueRead, this,
+            [this](int value, int row, int column, bool *accepted) {
+                if (m_tableDialog)
+                    *accepted = m_tableDialog->setTable(value, row, column);
+            });
     for (QWidget *page : {static_cast<QWidget *>(m_fls), static_cast<QWidget *>(m_ble),
                           static_cast<QWidget *>(m_aq420), static_cast<QWidget *>(m_tag)})
         page->hide(); // page objects hold logic; the form shows their widgets
@@ -734,6 +756,7 @@ void Configurator::clickTabOnTabWidget(int index)
 
 void Configurator::setLevelFromAnotherDevice(int level, int device)
 {
+    m_calibration->setLevel(level, device);
     emit levelFromDevice(level, device);
 }
 
@@ -1097,7 +1120,118 @@ void Configurator::setEmpty()
 
 void Configurator::launchTarirovka()
 {
-    setParentForGroupBoxSerPort(ui->Tarirovka);
+    m_calibration->enter();
+}
+
+void Configurator::on_ButtonTarirovka_clicked()
+{
+    const bool present = m_isFLS ? m_fls->isDeviceConnected()
+                         : m_isBLE ? m_ble->isDeviceConnected()
+                                   : false;
+    if (!present)
+        return;
+    const int smoothing = m_isFLS ? ui->comboBox_FiltrDUT->currentIndex()
+                                  : ui->comboBox_FiltrBLE->currentIndex();
+    if (smoothing != 0)
+        DynamicQDialog::show(this, tr("Тарировку рекомендуется делать\nпри отключенном сглаживании"));
+    // A sensor not set on empty and full gives readings that a table
+    // cannot fix: ask before going on.
+    if (m_isFLS && m_fls->isNotCalibrated()) {
+        if (DynamicQDialog::show(this,
+                                 tr("Внимание!Датчик неоткалиброван на пустой-полный\n"
+                                    "перейти к тарировке?"),
+                                 true, QSize(300, 150))
+            != 1)
+            return;
+        writeLogFile(QStringLiteral("Going to Tar"));
+    }
+    launchTarirovka();
+}
+
+void Configurator::on_pushButtonAdSensorTar_clicked()
+{
+    ui->pushButtonRestoreTar->hide();
+    addSensorTar();
+}
+
+void Configurator::addSensorTar()
+{
+    m_calibration->addSensor();
+}
+
+void Configurator::on_pushButtonAdPortionTar_clicked()
+{
+    addPortionTar();
+}
+
+void Configurator::addPortionTar()
+{
+    m_calibration->addPortion();
+}
+
+void Configurator::on_pushButtonDelPortionTar_clicked()
+{
+    deletePortionTar();
+}
+
+void Configurator::deletePortionTar()
+{
+    m_calibration->deletePortion();
+}
+
+void Configurator::on_pushButtonDelSensorTar_clicked()
+{
+    deleteSensorTar();
+}
+
+void Configurator::deleteSensorTar()
+{
+    m_calibration->deleteSensor();
+}
+
+void Configurator::on_pushButtonEndTar_clicked()
+{
+    endingTar();
+}
+
+void Configurator::endingTar()
+{
+    m_calibration->ending();
+}
+
+void Configurator::on_pushButtonRestoreTar_clicked()
+{
+    restoreTar();
+}
+
+void Configurator::restoreTar()
+{
+    m_calibration->restore();
+}
+
+void Configurator::on_comboBoxZalivSliv_textActivated(const QString &text)
+{
+    m_calibration->chooseDirection(text);
+}
+
+void Configurator::saveTable()
+{
+    m_calibration->saveTable();
+}
+
+void Configurator::UpDataTableSize()
+{
+    m_calibration->fitTable();
+}
+
+void Configurator::on_pushButtonGraphShow_clicked()
+{
+    m_calibration->showGraph();
+}
+
+void Configurator::backToTar()
+{
+    m_calibration->backFromGraph();
 }
 
 void Configurator::setInvisibleLabelCopyMac()
@@ -1381,4 +1515,133 @@ void Configurator::SetDefaultSetting()
                          ui->label_Alarm_5DUT, ui->label_Alarm_6DUT})
         markChanged(mark, m_pictures.value(QStringLiteral("bird.png")));
     m_defaultsLoaded = true;
+}
+
+// ---------------------------------------------------------------- engineering commands
+
+void Configurator::on_pushBtnManualInput_clicked()
+{
+    auto *dialog = new EngineerMenuQDialog(this, true);
+    m_levelDialog = dialog;
+    dialog->connectBtnToFunctionDUT(this);
+    dialog->setTimerUpdateVal(this);
+    dialog->setStyleSheet(DynamicQDialog::commonStyleSheet());
+    dialog->resize(300, 170);
+    dialog->exec();
+    dialog->deleteLater();
+    m_levelDialog = nullptr;
+}
+
+void Configurator::UpdataValEngMenu()
+{
+    if (m_isFLS) {
+        m_fullValue = m_fls->record(0).full;
+        m_emptyValue = m_fls->record(0).empty;
+    }
+    if (m_levelDialog)
+        m_levelDialog->updateValueLevel(m_fullValue, m_emptyValue);
+}
+
+void Configurator::setFullAndEmptyLevel()
+{
+    if (!m_levelDialog)
+        return;
+    const quint32 empty = m_levelDialog->getEmptyValue();
+    const quint32 full = m_levelDialog->getFullValue();
+    const QStringList problems = EngineerMenuQDialog::checkFullAndEmpty(full, empty);
+    for (const QString &problem : problems)
+        DynamicQDialog::show(this, problem);
+    if (!problems.isEmpty())
+        return;
+    writeLogFile(QStringLiteral("Manual input full and empty"));
+    const auto wait = m_isBLE ? kAfterLevelFrameBle : kAfterLevelFrame;
+    m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::ManualEmpty,
+                                          Frame::bigEndian32(empty)));
+    if (m_isFLS || m_isBLE)
+        LocalWait::forTime(wait);
+    parceDataFromCOMPort();
+    if (m_levelDialog)
+        m_levelDialog->setEmptyValue(int(empty));
+    m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::ManualFull,
+                                          Frame::bigEndian32(full)));
+    LocalWait::forTime(kAfterLevelFrame);
+    parceDataFromCOMPort();
+    if (m_levelDialog)
+        m_levelDialog->setFullValue(int(full));
+}
+
+void Configurator::on_pushBtnCalibHorizState_clicked()
+{
+    m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::CalibrateHorizon));
+    LocalWait::forTime(kAfterEngineeringCommand);
+    parceDataFromCOMPort();
+    writeLogFile(QStringLiteral("Horizont calibrate"));
+}
+
+void Configurator::on_pushButtonSetPercent_clicked()
+{
+    // A threshold is a percentage: "300" must not reach the sensor as 44.
+    bool ok = false;
+    const uint percent = ui->lineEdit_Lamp->text().trimmed().toUInt(&ok);
+    if (!ok || percent > kMaxAlarmPercent) {
+        DynamicQDialog::show(this, tr("Порог срабатывания лампы должен быть\nот 0 до 100 %"));
+        return;
+    }
+    if (DynamicQDialog::show(this,
+                             tr("Сейчас будет установлен новый уровень\nаварийного остатка "
+                                "топлива.\n\nВы уверены?"),
+                             true)
+        != 1)
+        return;
+    m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::SetAlarmLevel,
+                                          QByteArray(1, char(percent))));
+    LocalWait::forTime(kAfterEngineeringCommand);
+    parceDataFromCOMPort();
+    writeLogFile(QStringLiteral("Set new alarm level fuel"));
+}
+
+void Configurator::on_pushBtnCalcLtrPrc_clicked()
+{
+    auto *dialog = new LiterToPercent(this, true);
+    m_tableDialog = dialog;
+    dialog->setStyleSheet(QStringLiteral("background-color:#1F2222;border-style: solid;"
+                                         "border-width: 1px;border-color: white;color : white;"));
+    dialog->resize(500, 550);
+    dialog->exec();
+    dialog->deleteLater();
+    m_tableDialog = nullptr;
+}
+
+void Configurator::writeTable()
+{
+    if (!m_tableDialog)
+        return;
+    SharedTimers::pollTimer()->stop();
+    QString error;
+    const auto payload = CalibrationTable::writePayload(m_tableDialog->levels(),
+                                                        m_tableDialog->volumes(), &error);
+    if (!payload) {
+        // The sensor must never store a table other than the one on screen.
+        DynamicQDialog::show(this, error, false, QSize(360, 170));
+        SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+        return;
+    }
+    m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::WriteTable,
+                                          *payload));
+    m_fls->setStep(Protocol::Step::ReadIdentification);
+    SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+    LocalWait::forTime(kAfterTableWrite);
+    parceDataFromCOMPort();
+    writeLogFile(QStringLiteral("Write tar table"));
+}
+
+void Configurator::readTable()
+{
+    SharedTimers::pollTimer()->stop();
+    m_port->writeData(Frame::request(m_currentAddress, Protocol::Command::ReadTable));
+    m_fls->setStep(Protocol::Command::ReadTable);
+    LocalWait::forTime(kAfterTableRead);
+    SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+    parceDataFromCOMPort();
+    writeLogFile(QStringLiteral("Read tar table"));
 }

@@ -13,11 +13,14 @@
 #include <QTranslator>
 #include <QVector>
 
+#include "calibration/engineermenuqdialog.h"
+#include "calibration/litertopercent.h"
 #include "devices/fls/flsdevice.h"
 #include "link/addresslist.h"
 #include "link/portlist.h"
 
 class AQ420Device;
+class CalibrationWorkflow;
 class BLEDevice;
 class EventLog;
 class FLSDevice;
@@ -71,6 +74,9 @@ public:
     QStringList extraPorts() const { return m_options.extraPorts; }
     void addExtraPort(const QString &name);
     VirtualLine *demoLine() const { return m_demoLine; }
+    CalibrationWorkflow *calibration() const { return m_calibration; }
+    EngineerMenuQDialog *levelDialog() const { return m_levelDialog; }
+    LiterToPercent *tableDialog() const { return m_tableDialog; }
     // Presses the device button named by --connect (fls, ble, aq420, tag).
     void connectDevice(const QString &kind);
 
@@ -151,6 +157,38 @@ public slots:
     void on_pushButtonBackTarir_clicked();
     void on_pushBtnBackRemoteControl_clicked();
 
+    // Calibration run
+    void on_ButtonTarirovka_clicked();
+    void on_pushButtonAdSensorTar_clicked();
+    void addSensorTar();
+    void on_pushButtonAdPortionTar_clicked();
+    void addPortionTar();
+    void on_pushButtonDelPortionTar_clicked();
+    void deletePortionTar();
+    void on_pushButtonDelSensorTar_clicked();
+    void deleteSensorTar();
+    void on_pushButtonEndTar_clicked();
+    void endingTar();
+    void on_pushButtonRestoreTar_clicked();
+    void restoreTar();
+    void on_comboBoxZalivSliv_textActivated(const QString &text);
+    void saveTable();
+    void UpDataTableSize();
+    void on_pushButtonGraphShow_clicked();
+    void backToTar();
+
+    // Full and empty typed in, engineering commands, the sensor's table
+    void on_pushBtnManualInput_clicked();
+    void UpdataValEngMenu();
+    void setFullAndEmptyLevel();
+    int getFullVal() const { return m_fullValue; }
+    int getEmptyVal() const { return m_emptyValue; }
+    void on_pushBtnCalibHorizState_clicked();
+    void on_pushButtonSetPercent_clicked();
+    void on_pushBtnCalcLtrPrc_clicked();
+    void writeTable();
+    void readTable();
+
     // Calibration entry points reached from the hot keys.
     void on_Button_SetFullDUT_clicked();
     void on_Button_SetEmptyDUT_clicked();
@@ -206,6 +244,11 @@ private:
     QTranslator m_menuTranslator;
     QHash<QString, QPixmap> m_pictures;
     VirtualLine *m_demoLine = nullptr;
+    CalibrationWorkflow *m_calibration = nullptr;
+    QPointer<EngineerMenuQDialog> m_levelDialog;
+    QPointer<LiterToPercent> m_tableDialog;
+    int m_fullValue = 0;
+    int m_emptyValue = 0;
 
     bool m_isFLS = false;
     bool m_isBLE = false;

@@ -17,6 +17,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSerialPort>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTimer>
 
 #include <chrono>
@@ -50,12 +52,18 @@ FLSDevice::FLSDevice(Ui::Configurator *form, QSerialPort *port, QWidget *parent)
     ui->comboBox_FiltrDUT->clear();
     ui->comboBox_FiltrDUT->addItems(FlsParameters::kvFiltrationTexts());
     addSwitchToWidget();
+    // The calibration table of this sensor and the tiles above its columns.
     m_caption = new WidgetTar(ui->Tarirovka, true);
     m_caption->move(10, 80);
     for (int i = 0; i < kMaxSensors; ++i) {
         m_tiles[size_t(i)] = new WidgetTar(ui->Tarirovka, false);
         m_tiles[size_t(i)]->move(139 + 139 * i, 80);
     }
+    m_tableView = new QTableView(ui->Tarirovka);
+    m_tableView->setObjectName(QStringLiteral("tableViewTar"));
+    m_tableModel = new QStandardItemModel(this);
+    m_tableView->hide();
+    m_caption->hide();
     setVisibleReadings(false);
 }
 

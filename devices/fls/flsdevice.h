@@ -13,6 +13,8 @@
 class DeviceLink;
 class QLabel;
 class QSerialPort;
+class QStandardItemModel;
+class QTableView;
 class Security;
 class Switch;
 class WidgetTar;
@@ -126,6 +128,8 @@ public:
     Switch *switchLiterGallon() const { return m_swLiterGallon; }
     WidgetTar *sensorTile(int index) const { return m_tiles.at(size_t(index)); }
     WidgetTar *captionTile() const { return m_caption; }
+    QTableView *tableView() const { return m_tableView; }
+    QStandardItemModel *tableModel() const { return m_tableModel; }
 
     // Decodes one block drained by a parse tick; returns the next poll step.
     quint8 parseReply(int length, const quint8 *data, quint8 step);
@@ -245,4 +249,6 @@ private:
     Switch *m_swLiterGallon = nullptr;
     std::array<WidgetTar *, kMaxSensors> m_tiles{};
     WidgetTar *m_caption = nullptr;
+    QTableView *m_tableView = nullptr;
+    QStandardItemModel *m_tableModel = nullptr;
 };
