@@ -1009,8 +1009,9 @@ void Configurator::slotShortcutF3()
     const QWidget *page = ui->stackedWidget->currentWidget();
     if (page != ui->DUT && page != ui->BLE_KV510)
         return;
-    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Пустой\"\n"
-                                      "Вы уверены?"),
+    if (DynamicQDialog::show(this,
+                             tr("Сейчас будет установлен новый уровень \"%1\"\nВы уверены?")
+                                 .arg(tr("Пустой")),
                              true)
         == 1)
         setEmpty();
@@ -1047,52 +1048,39 @@ void Configurator::on_pushBtnBackRemoteControl_clicked()
     setParentForGroupBoxSerPort(activeDevicePage());
 }
 
-void Configurator::on_Button_SetFullDUT_clicked()
+void Configurator::askLevelPoint(bool full, int smoothing)
 {
-    if (ui->comboBox_FiltrDUT->currentIndex() != 0)
-        DynamicQDialog::show(this, tr("Установку \"Полный\" рекомендуется делать\n"
-                                      "при отключенном сглаживании"));
-    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Полный\"\n"
-                                      "Вы уверены?"),
+    const QString what = full ? tr("Полный") : tr("Пустой");
+    if (smoothing != 0)
+        DynamicQDialog::show(this, tr("Установку \"%1\" рекомендуется делать\n"
+                                      "при отключенном сглаживании")
+                                       .arg(what));
+    if (DynamicQDialog::show(this,
+                             tr("Сейчас будет установлен новый уровень \"%1\"\nВы уверены?")
+                                 .arg(what),
                              true)
         == 1)
-        setFull();
+        full ? setFull() : setEmpty();
+}
+
+void Configurator::on_Button_SetFullDUT_clicked()
+{
+    askLevelPoint(true, ui->comboBox_FiltrDUT->currentIndex());
 }
 
 void Configurator::on_Button_SetEmptyDUT_clicked()
 {
-    if (ui->comboBox_FiltrDUT->currentIndex() != 0)
-        DynamicQDialog::show(this, tr("Установку \"Пустой\" рекомендуется делать\n"
-                                      "при отключенном сглаживании"));
-    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Пустой\"\n"
-                                      "Вы уверены?"),
-                             true)
-        == 1)
-        setEmpty();
+    askLevelPoint(false, ui->comboBox_FiltrDUT->currentIndex());
 }
 
 void Configurator::on_Button_SetFullBLE_clicked()
 {
-    if (ui->comboBox_FiltrBLE->currentIndex() != 0)
-        DynamicQDialog::show(this, tr("Установку \"Полный\" рекомендуется делать\n"
-                                      "при отключенном сглаживании"));
-    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Полный\"\n"
-                                      "Вы уверены?"),
-                             true)
-        == 1)
-        setFull();
+    askLevelPoint(true, ui->comboBox_FiltrBLE->currentIndex());
 }
 
 void Configurator::on_Button_SetEmptyBLE_clicked()
 {
-    if (ui->comboBox_FiltrBLE->currentIndex() != 0)
-        DynamicQDialog::show(this, tr("Установку \"Пустой\" рекомендуется делать\n"
-                                      "при отключенном сглаживании"));
-    if (DynamicQDialog::show(this, tr("Сейчас будет установлен новый уровень \"Пустой\"\n"
-                                      "Вы уверены?"),
-                             true)
-        == 1)
-        setEmpty();
+    askLevelPoint(false, ui->comboBox_FiltrBLE->currentIndex());
 }
 
 void Configurator::sendLevelPoint(quint8 command, const QString &what)

@@ -221,6 +221,8 @@ private:
     quint8 activeStep() const;
     QWidget *activeDevicePage() const;
     void sendLevelPoint(quint8 command, const QString &what);
+    // Advice when smoothing is on, then the confirmation, then the command.
+    void askLevelPoint(bool full, int smoothing);
     bool activeSensorConnected() const;
     bool hasAnyPort() const;
     QString chosenPortName() const;

@@ -1,5 +1,6 @@
 #include "devicelink.h"
 
+#include "frame.h"
 #include "protocol.h"
 #include "sharedtimers.h"
 
@@ -36,4 +37,33 @@ void DeviceLink::reset()
     m_step = Protocol::Step::Search;
     m_polledIndex = 0;
     m_replySeen = false;
+}
+
+quint8 DeviceLink::takeReply(const QByteArray &block, quint8 step, bool *addressesTaken)
+{
+    *addressesTaken = false;
+    m_step = step;
+    if (block.isEmpty())
+        return step;
+    if (step == Protocol::Step::Search) {
+        setAddresses(AddressList(block));
+        m_step = Protocol::Step::ReadSettings;
+        *addressesTaken = true;
+        return m_step;
+    }
+    if (Frame::check(block, polledAddress()) != Frame::Verdict::Accepted)
+        return step;
+    switch (quint8(block.at(Protocol::kCommandOffset))) {
+    case Protocol::Command::ReadSettings:
+        m_step = Protocol::Step::ReadIdentification;
+        break;
+    case Protocol::Command::ReadIdentification:
+        m_step = Protocol::Step::ReadSettings;
+        break;
+    default:
+        return step;
+    }
+    m_replySeen = true;
+    restartWatchdog();
+    return m_step;
 }

@@ -37,6 +37,12 @@ public:
     // Back to the search: step 255, index 0, no reply seen.
     void reset();
 
+    // The readings cycle of a page that has no decoder of its own yet: the
+    // search answer gives the addresses, then accepted 0xF0 and 0xFC replies
+    // hand the turn to each other. Returns the next poll step; *addresses is
+    // set when a search answer was taken.
+    quint8 takeReply(const QByteArray &block, quint8 step, bool *addressesTaken);
+
 signals:
     void watchdogExpired();
 

@@ -1,8 +1,6 @@
 #include "aq420device.h"
 
 #include "link/devicelink.h"
-#include "link/frame.h"
-#include "link/protocol.h"
 #include "ui_configurator.h"
 
 AQ420Device::AQ420Device(Ui::Configurator *form, QSerialPort *, QWidget *parent)
@@ -28,33 +26,16 @@ bool AQ420Device::isDeviceConnected() const
 
 quint8 AQ420Device::parseReply(int length, const quint8 *data, quint8 step)
 {
-    m_link->setStep(step);
-    if (!data || length <= 0)
-        return step;
-    const QByteArray block(reinterpret_cast<const char *>(data), length);
-    if (step == Protocol::Step::Search) {
-        const AddressList list(block);
-        m_link->setAddresses(list);
+    const QByteArray block = (data && length > 0)
+        ? QByteArray(reinterpret_cast<const char *>(data), length)
+        : QByteArray();
+    bool addressesTaken = false;
+    const quint8 next = m_link->takeReply(block, step, &addressesTaken);
+    if (addressesTaken) {
         emit copyNetNumToParent(block);
         emit copyQueueSurveyDevice(0);
-        m_link->setStep(Protocol::Step::ReadSettings);
-        return m_link->step();
     }
-    if (Frame::check(block, m_link->polledAddress()) != Frame::Verdict::Accepted)
-        return step;
-    switch (quint8(block.at(Protocol::kCommandOffset))) {
-    case Protocol::Command::ReadSettings:
-        m_link->setStep(Protocol::Step::ReadIdentification);
-        break;
-    case Protocol::Command::ReadIdentification:
-        m_link->setStep(Protocol::Step::ReadSettings);
-        break;
-    default:
-        return step;
-    }
-    m_link->setReplySeen(true);
-    resetTimerDeviceConnected();
-    return m_link->step();
+    return next;
 }
 
 void AQ420Device::resetTimerDeviceConnected()
