@@ -127,6 +127,27 @@ private slots:
         QCOMPARE(fileBytes(path), QByteArray("300, 0\r\n300, 5\r\n310, 10\r\n"));
     }
 
+    void enteringAsksWhatTheSensorNeeds()
+    {
+        DialogRecorder dialogs(0);
+        Bench bench({QStringLiteral("kv510@1:empty=1000,full=5000,settings=0x03")});
+        Configurator &w = *bench.window;
+        QTRY_VERIFY_WITH_TIMEOUT(w.flsDevice()->isNotCalibrated(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.form()->comboBox_FiltrDUT->currentIndex() != 0, 5000);
+        w.on_ButtonTarirovka_clicked();
+        QCOMPARE(dialogs.messages(),
+                 (QStringList{"Тарировку рекомендуется делать\nпри отключенном сглаживании",
+                              "Внимание!Датчик неоткалиброван на пустой-полный\n"
+                              "перейти к тарировке?"}));
+        QCOMPARE(w.form()->stackedWidget->currentWidget(), w.form()->DUT); // declined
+        dialogs.setAnswer(1);
+        w.on_ButtonTarirovka_clicked();
+        QCOMPARE(w.form()->stackedWidget->currentWidget(), w.form()->Tarirovka);
+        QFile log(QStringLiteral("log.txt"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains(" -- Going to Tar\r\n"));
+    }
+
     void drainingRunEndsAtZero()
     {
         DialogRecorder dialogs;
