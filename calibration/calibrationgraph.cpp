@@ -74,6 +74,9 @@ QWidget *CalibrationGraph::create(const QList<QStringList> &rows, QWidget *paren
 
     auto *view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
+    view->setBackgroundBrush(kBackground);
+    view->setStyleSheet(QStringLiteral("background-color: #1F2222; border: none;"));
+    chart->setBackgroundRoundness(0);
     view->setObjectName(QStringLiteral("chartViewTar"));
     return view;
 }

@@ -261,7 +261,7 @@ void CalibrationWorkflow::showGraph()
     delete m_graph;
     auto *content = new QWidget(ui->GraphTar);
     content->setObjectName(QStringLiteral("graphContent"));
-    content->setGeometry(ui->GraphTar->rect());
+    content->setGeometry(QRect(QPoint(0, 0), ui->stackedWidget->size()));
     auto *grid = new QGridLayout(content);
     grid->setContentsMargins(0, 0, 0, 20);
     grid->setVerticalSpacing(0);

@@ -2,13 +2,17 @@
 // README: the wired page runs against the built-in emulated sensor line.
 #include "app/configurator.h"
 #include "app/startupoptions.h"
+#include "app/filedialogs.h"
 #include "devices/fls/flsdevice.h"
+#include "emulator/emulatedsensor.h"
+#include "emulator/virtualline.h"
 #include "ui_configurator.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -60,5 +64,24 @@ int main(int argc, char *argv[])
     window.setParentForGroupBoxSerPort(window.form()->EngineerMenuDUT);
     waitFor(200);
     save(window, outDir, QStringLiteral("engineering-menu.png"));
+    window.on_pushBtnEngineerBack_clicked();
+
+    // A calibration run of a few portions, kept in a throw-away file.
+    QTemporaryDir runDir;
+    FileDialogs::setProvider([&runDir](FileDialogs::Kind, const QString &) {
+        return runDir.filePath(QStringLiteral("tank.csv"));
+    });
+    window.on_ButtonTarirovka_clicked();
+    window.on_comboBoxZalivSliv_textActivated(QStringLiteral("Заливом"));
+    window.on_pushButtonAdSensorTar_clicked();
+    for (int i = 0; i < 4; ++i) {
+        window.demoLine()->sensors().first()->setLevel(120 + 60 * (i + 1));
+        waitFor(1200);
+        window.on_pushButtonAdPortionTar_clicked();
+    }
+    save(window, outDir, QStringLiteral("calibration.png"));
+    window.on_pushButtonGraphShow_clicked();
+    waitFor(300);
+    save(window, outDir, QStringLiteral("calibration-graph.png"));
     return 0;
 }

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CalibrationWorkflow</name>
+    <message>
+        <source>Не удалось записать файл тарировки</source>
+        <translation>Failed to write the calibration file</translation>
+    </message>
+    <message>
+        <source>Галлоны</source>
+        <translation>Gallons</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Liters</translation>
+    </message>
+    <message>
+        <source>Сохранить файл</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл
+%1</source>
+        <translation>Failed to create the file
+%1</translation>
+    </message>
+    <message>
+        <source>Добавить датчик</source>
+        <translation>Add sensor</translation>
+    </message>
+    <message>
+        <source>Возможно тарировка закончена.Или проверьте параметры тарировки
+Шаг тарировки должен быть меньше остатка топлива</source>
+        <translation>The calibration may be finished. Or check the calibration parameters
+The calibration step must be less than the remaining fuel</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Вы хотите завершить тарировку?</source>
+        <translation>Do you want to finish the calibration?</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Выберете файл для пересчёта</source>
+        <translation>Select a file to convert</translation>
+    </message>
+    <message>
+        <source>Заливом</source>
+        <translation>Filling</translation>
+    </message>
+    <message>
+        <source>Сливом</source>
+        <translation>Draining</translation>
+    </message>
+    <message>
+        <source>ВЕРНУТЬСЯ</source>
+        <translation>BACK</translation>
+    </message>
+</context>
+<context>
     <name>Configurator</name>
     <message>
         <source>Волмар Конфигуратор</source>
@@ -422,12 +489,6 @@ Select another port</translation>
         <translation>Security</translation>
     </message>
     <message>
-        <source>Сейчас будет установлен новый уровень &quot;Пустой&quot;
-Вы уверены?</source>
-        <translation>A new &quot;Empty&quot; level will now be set
-Are you sure?</translation>
-    </message>
-    <message>
         <source>Режим выходного сигнала датчика: цифровой RS-485 (по запросу или периодический), RS-232, аналоговый, частотный или импульсный. Набор режимов зависит от модели подключенного датчика. Выбранный режим отмечается значком изменения и записывается в датчик кнопкой записи параметров или сочетанием клавиш Ctrl+S.</source>
         <translation>Sensor output signal mode: digital RS-485 (on request or periodic), RS-232, analog, frequency or pulse. The available modes depend on the model of the connected sensor. The selected mode is marked with a change icon and is written to the sensor with the write parameters button or the Ctrl+S key combination.</translation>
     </message>
@@ -675,6 +736,58 @@ from 1 to 254</translation>
         <translation>Some parameters were not written
 Please try again</translation>
     </message>
+    <message>
+        <source>Сейчас будет установлен новый уровень &quot;%1&quot;
+Вы уверены?</source>
+        <translation>A new &quot;%1&quot; level will now be set
+Are you sure?</translation>
+    </message>
+    <message>
+        <source>Пустой</source>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <source>Полный</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Установку &quot;%1&quot; рекомендуется делать
+при отключенном сглаживании</source>
+        <translation>It is recommended to set &quot;%1&quot;
+with smoothing disabled</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответа от датчика</source>
+        <translation>Waiting for a response from the sensor</translation>
+    </message>
+    <message>
+        <source>Тарировку рекомендуется делать
+при отключенном сглаживании</source>
+        <translation>It is recommended to perform calibration
+with smoothing disabled</translation>
+    </message>
+    <message>
+        <source>Внимание!Датчик неоткалиброван на пустой-полный
+перейти к тарировке?</source>
+        <translation>Warning! The sensor is not calibrated for empty/full
+Go to calibration?</translation>
+    </message>
+    <message>
+        <source>Порог срабатывания лампы должен быть
+от 0 до 100 %</source>
+        <translation>The warning lamp threshold must be
+from 0 to 100 %</translation>
+    </message>
+    <message>
+        <source>Сейчас будет установлен новый уровень
+аварийного остатка топлива.
+
+Вы уверены?</source>
+        <translation>A new low fuel warning level
+will now be set.
+
+Are you sure?</translation>
+    </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
@@ -685,6 +798,41 @@ Please try again</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EngineerMenuQDialog</name>
+    <message>
+        <source>Полный</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Пустой</source>
+        <translation>Empty</translation>
+    </message>
+    <message>
+        <source>Установить</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Значение &quot;Пустой&quot; не может быть больше &quot;Полный&quot;</source>
+        <translation>The &quot;Empty&quot; value cannot be greater than &quot;Full&quot;</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;Пустой&quot;</source>
+        <translation>Set a valid &quot;Empty&quot; value</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;Полный&quot;</source>
+        <translation>Set a valid &quot;Full&quot; value</translation>
     </message>
 </context>
 <context>
@@ -820,6 +968,92 @@ from 0 to 4294967295</translation>
     <message>
         <source>Тяжёлые условия</source>
         <translation>Heavy conditions</translation>
+    </message>
+</context>
+<context>
+    <name>LiterToPercent</name>
+    <message>
+        <source>Записать
+в датчик</source>
+        <translation>Write
+to sensor</translation>
+    </message>
+    <message>
+        <source>Считать
+из датчика</source>
+        <translation>Read
+from sensor</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Выгрузить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Liters</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Проценты</source>
+        <translation>Percent</translation>
+    </message>
+    <message>
+        <source>Сохранить файл</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>.csv</source>
+        <translation>.csv</translation>
+    </message>
+    <message>
+        <source>Выберете файл для пересчёта</source>
+        <translation>Select a file to convert</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл
+%1
+%2</source>
+        <translation>Failed to save the file
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Недостаточно данных для построения графика</source>
+        <translation>Not enough data to plot the chart</translation>
+    </message>
+    <message>
+        <source>График тарировки датчиков</source>
+        <translation>Sensor calibration chart</translation>
+    </message>
+    <message>
+        <source>Показания датчика</source>
+        <translation>Sensor readings</translation>
+    </message>
+    <message>
+        <source>Объём в литрах/галлонах</source>
+        <translation>Volume in liters/gallons</translation>
+    </message>
+    <message>
+        <source>Датчик %1</source>
+        <translation>Sensor %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CalibrationWorkflow</name>
+    <message>
+        <source>Не удалось записать файл тарировки</source>
+        <translation>No se pudo escribir el archivo de calibración</translation>
+    </message>
+    <message>
+        <source>Галлоны</source>
+        <translation>Galones</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Litros</translation>
+    </message>
+    <message>
+        <source>Сохранить файл</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл
+%1</source>
+        <translation>No se pudo crear el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>Добавить датчик</source>
+        <translation>Añadir sensor</translation>
+    </message>
+    <message>
+        <source>Возможно тарировка закончена.Или проверьте параметры тарировки
+Шаг тарировки должен быть меньше остатка топлива</source>
+        <translation>Es posible que la calibración haya terminado. O revise los parámetros de calibración
+El paso de calibración debe ser menor que el combustible restante</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Вы хотите завершить тарировку?</source>
+        <translation>¿Desea finalizar la calibración?</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Выберете файл для пересчёта</source>
+        <translation>Seleccione el archivo para convertir</translation>
+    </message>
+    <message>
+        <source>Заливом</source>
+        <translation>Llenado</translation>
+    </message>
+    <message>
+        <source>Сливом</source>
+        <translation>Vaciado</translation>
+    </message>
+    <message>
+        <source>ВЕРНУТЬСЯ</source>
+        <translation>VOLVER</translation>
+    </message>
+</context>
+<context>
     <name>Configurator</name>
     <message>
         <source>Волмар Конфигуратор</source>
@@ -422,12 +489,6 @@ Seleccione otro puerto</translation>
         <translation>Seguridad</translation>
     </message>
     <message>
-        <source>Сейчас будет установлен новый уровень &quot;Пустой&quot;
-Вы уверены?</source>
-        <translation>Ahora se establecerá un nuevo nivel &quot;Vacío&quot;
-¿Está seguro?</translation>
-    </message>
-    <message>
         <source>Режим выходного сигнала датчика: цифровой RS-485 (по запросу или периодический), RS-232, аналоговый, частотный или импульсный. Набор режимов зависит от модели подключенного датчика. Выбранный режим отмечается значком изменения и записывается в датчик кнопкой записи параметров или сочетанием клавиш Ctrl+S.</source>
         <translation>Modo de la señal de salida del sensor: digital RS-485 (por solicitud o periódico), RS-232, analógico, de frecuencia o de pulsos. Los modos disponibles dependen del modelo del sensor conectado. El modo seleccionado se marca con un icono de cambio y se escribe en el sensor con el botón de escritura de parámetros o con la combinación de teclas Ctrl+S.</translation>
     </message>
@@ -675,6 +736,58 @@ de 1 a 254</translation>
         <translation>Algunos parámetros no se escribieron
 Inténtelo de nuevo</translation>
     </message>
+    <message>
+        <source>Сейчас будет установлен новый уровень &quot;%1&quot;
+Вы уверены?</source>
+        <translation>Ahora se establecerá un nuevo nivel &quot;%1&quot;
+¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>Пустой</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Полный</source>
+        <translation>Lleno</translation>
+    </message>
+    <message>
+        <source>Установку &quot;%1&quot; рекомендуется делать
+при отключенном сглаживании</source>
+        <translation>Se recomienda establecer &quot;%1&quot;
+con el suavizado desactivado</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответа от датчика</source>
+        <translation>Esperando respuesta del sensor</translation>
+    </message>
+    <message>
+        <source>Тарировку рекомендуется делать
+при отключенном сглаживании</source>
+        <translation>Se recomienda realizar la calibración
+con el suavizado desactivado</translation>
+    </message>
+    <message>
+        <source>Внимание!Датчик неоткалиброван на пустой-полный
+перейти к тарировке?</source>
+        <translation>¡Atención! El sensor no está calibrado en vacío/lleno
+¿Ir a la calibración?</translation>
+    </message>
+    <message>
+        <source>Порог срабатывания лампы должен быть
+от 0 до 100 %</source>
+        <translation>El umbral de activación de la lámpara debe estar
+entre 0 y 100 %</translation>
+    </message>
+    <message>
+        <source>Сейчас будет установлен новый уровень
+аварийного остатка топлива.
+
+Вы уверены?</source>
+        <translation>Ahora se establecerá un nuevo nivel
+de reserva de combustible.
+
+¿Está seguro?</translation>
+    </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
@@ -685,6 +798,41 @@ Inténtelo de nuevo</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EngineerMenuQDialog</name>
+    <message>
+        <source>Полный</source>
+        <translation>Lleno</translation>
+    </message>
+    <message>
+        <source>Пустой</source>
+        <translation>Vacío</translation>
+    </message>
+    <message>
+        <source>Установить</source>
+        <translation>Establecer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Значение &quot;Пустой&quot; не может быть больше &quot;Полный&quot;</source>
+        <translation>El valor &quot;Vacío&quot; no puede ser mayor que &quot;Lleno&quot;</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;Пустой&quot;</source>
+        <translation>Establezca un valor correcto de &quot;Vacío&quot;</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;Полный&quot;</source>
+        <translation>Establezca un valor correcto de &quot;Lleno&quot;</translation>
     </message>
 </context>
 <context>
@@ -820,6 +968,92 @@ de 0 a 4294967295</translation>
     <message>
         <source>Тяжёлые условия</source>
         <translation>Condiciones severas</translation>
+    </message>
+</context>
+<context>
+    <name>LiterToPercent</name>
+    <message>
+        <source>Записать
+в датчик</source>
+        <translation>Escribir
+en el sensor</translation>
+    </message>
+    <message>
+        <source>Считать
+из датчика</source>
+        <translation>Leer
+del sensor</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Выгрузить</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Litros</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Проценты</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Сохранить файл</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>.csv</source>
+        <translation>.csv</translation>
+    </message>
+    <message>
+        <source>Выберете файл для пересчёта</source>
+        <translation>Seleccione el archivo para convertir</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл
+%1
+%2</source>
+        <translation>No se pudo guardar el archivo
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Недостаточно данных для построения графика</source>
+        <translation>No hay datos suficientes para trazar el gráfico</translation>
+    </message>
+    <message>
+        <source>График тарировки датчиков</source>
+        <translation>Gráfico de calibración de los sensores</translation>
+    </message>
+    <message>
+        <source>Показания датчика</source>
+        <translation>Lecturas del sensor</translation>
+    </message>
+    <message>
+        <source>Объём в литрах/галлонах</source>
+        <translation>Volumen en litros/galones</translation>
+    </message>
+    <message>
+        <source>Датчик %1</source>
+        <translation>Sensor %1</translation>
     </message>
 </context>
 <context>

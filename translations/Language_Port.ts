@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>CalibrationWorkflow</name>
+    <message>
+        <source>Не удалось записать файл тарировки</source>
+        <translation>Falha ao gravar o arquivo de calibração</translation>
+    </message>
+    <message>
+        <source>Галлоны</source>
+        <translation>Galões</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Litros</translation>
+    </message>
+    <message>
+        <source>Сохранить файл</source>
+        <translation>Salvar arquivo</translation>
+    </message>
+    <message>
+        <source>Не удалось создать файл
+%1</source>
+        <translation>Falha ao criar o arquivo
+%1</translation>
+    </message>
+    <message>
+        <source>Добавить датчик</source>
+        <translation>Adicionar sensor</translation>
+    </message>
+    <message>
+        <source>Возможно тарировка закончена.Или проверьте параметры тарировки
+Шаг тарировки должен быть меньше остатка топлива</source>
+        <translation>A calibração pode ter terminado. Ou verifique os parâmetros de calibração
+O passo de calibração deve ser menor que o combustível restante</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Вы хотите завершить тарировку?</source>
+        <translation>Deseja concluir a calibração?</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Выберете файл для пересчёта</source>
+        <translation>Selecione o arquivo para conversão</translation>
+    </message>
+    <message>
+        <source>Заливом</source>
+        <translation>Enchimento</translation>
+    </message>
+    <message>
+        <source>Сливом</source>
+        <translation>Esvaziamento</translation>
+    </message>
+    <message>
+        <source>ВЕРНУТЬСЯ</source>
+        <translation>VOLTAR</translation>
+    </message>
+</context>
+<context>
     <name>Configurator</name>
     <message>
         <source>Волмар Конфигуратор</source>
@@ -422,12 +489,6 @@ Selecione outra porta</translation>
         <translation>Segurança</translation>
     </message>
     <message>
-        <source>Сейчас будет установлен новый уровень &quot;Пустой&quot;
-Вы уверены?</source>
-        <translation>Um novo nível &quot;Vazio&quot; será definido agora
-Tem certeza?</translation>
-    </message>
-    <message>
         <source>Режим выходного сигнала датчика: цифровой RS-485 (по запросу или периодический), RS-232, аналоговый, частотный или импульсный. Набор режимов зависит от модели подключенного датчика. Выбранный режим отмечается значком изменения и записывается в датчик кнопкой записи параметров или сочетанием клавиш Ctrl+S.</source>
         <translation>Modo do sinal de saída do sensor: digital RS-485 (sob demanda ou periódico), RS-232, analógico, de frequência ou de pulsos. Os modos disponíveis dependem do modelo do sensor conectado. O modo selecionado é marcado com um ícone de alteração e gravado no sensor pelo botão de gravação de parâmetros ou pelo atalho de teclado Ctrl+S.</translation>
     </message>
@@ -675,6 +736,58 @@ de 1 a 254</translation>
         <translation>Alguns parâmetros não foram gravados
 Tente novamente</translation>
     </message>
+    <message>
+        <source>Сейчас будет установлен новый уровень &quot;%1&quot;
+Вы уверены?</source>
+        <translation>Um novo nível &quot;%1&quot; será definido agora
+Tem certeza?</translation>
+    </message>
+    <message>
+        <source>Пустой</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>Полный</source>
+        <translation>Cheio</translation>
+    </message>
+    <message>
+        <source>Установку &quot;%1&quot; рекомендуется делать
+при отключенном сглаживании</source>
+        <translation>Recomenda-se definir &quot;%1&quot;
+com a suavização desativada</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответа от датчика</source>
+        <translation>Aguardando resposta do sensor</translation>
+    </message>
+    <message>
+        <source>Тарировку рекомендуется делать
+при отключенном сглаживании</source>
+        <translation>Recomenda-se fazer a calibração
+com a suavização desativada</translation>
+    </message>
+    <message>
+        <source>Внимание!Датчик неоткалиброван на пустой-полный
+перейти к тарировке?</source>
+        <translation>Atenção! O sensor não está calibrado em vazio/cheio
+Ir para a calibração?</translation>
+    </message>
+    <message>
+        <source>Порог срабатывания лампы должен быть
+от 0 до 100 %</source>
+        <translation>O limite de acionamento da lâmpada deve ser
+de 0 a 100 %</translation>
+    </message>
+    <message>
+        <source>Сейчас будет установлен новый уровень
+аварийного остатка топлива.
+
+Вы уверены?</source>
+        <translation>Um novo nível de reserva
+de combustível será definido agora.
+
+Tem certeza?</translation>
+    </message>
 </context>
 <context>
     <name>DynamicQDialog</name>
@@ -685,6 +798,41 @@ Tente novamente</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>EngineerMenuQDialog</name>
+    <message>
+        <source>Полный</source>
+        <translation>Cheio</translation>
+    </message>
+    <message>
+        <source>Пустой</source>
+        <translation>Vazio</translation>
+    </message>
+    <message>
+        <source>Установить</source>
+        <translation>Definir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Значение &quot;Пустой&quot; не может быть больше &quot;Полный&quot;</source>
+        <translation>O valor &quot;Vazio&quot; não pode ser maior que &quot;Cheio&quot;</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;Пустой&quot;</source>
+        <translation>Defina um valor correto para &quot;Vazio&quot;</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;Полный&quot;</source>
+        <translation>Defina um valor correto para &quot;Cheio&quot;</translation>
     </message>
 </context>
 <context>
@@ -820,6 +968,92 @@ de 0 a 4294967295</translation>
     <message>
         <source>Тяжёлые условия</source>
         <translation>Condições severas</translation>
+    </message>
+</context>
+<context>
+    <name>LiterToPercent</name>
+    <message>
+        <source>Записать
+в датчик</source>
+        <translation>Gravar
+no sensor</translation>
+    </message>
+    <message>
+        <source>Считать
+из датчика</source>
+        <translation>Ler
+do sensor</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Выгрузить</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Литры</source>
+        <translation>Litros</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Проценты</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>Сохранить файл</source>
+        <translation>Salvar arquivo</translation>
+    </message>
+    <message>
+        <source>.csv</source>
+        <translation>.csv</translation>
+    </message>
+    <message>
+        <source>Выберете файл для пересчёта</source>
+        <translation>Selecione o arquivo para conversão</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл
+%1
+%2</source>
+        <translation>Falha ao salvar o arquivo
+%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Недостаточно данных для построения графика</source>
+        <translation>Dados insuficientes para montar o gráfico</translation>
+    </message>
+    <message>
+        <source>График тарировки датчиков</source>
+        <translation>Gráfico de calibração dos sensores</translation>
+    </message>
+    <message>
+        <source>Показания датчика</source>
+        <translation>Leituras do sensor</translation>
+    </message>
+    <message>
+        <source>Объём в литрах/галлонах</source>
+        <translation>Volume em litros/galões</translation>
+    </message>
+    <message>
+        <source>Датчик %1</source>
+        <translation>Sensor %1</translation>
     </message>
 </context>
 <context>
