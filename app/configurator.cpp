@@ -1405,6 +1405,12 @@ void Configurator::writeParamToDevice()
     SharedTimers::pollTimer()->stop();
     m_oldSetting = FlsSettingsRecord();
     m_pendingMode = m_pendingFiltr = 0;
+    // What the engineer typed, to put back if the sensor does not take it:
+    // the read-back below refills the form from the sensor.
+    const QString typedMode = ui->comboBox_ModeDUT->currentText();
+    const int typedFiltration = ui->comboBox_FiltrDUT->currentIndex();
+    const QString typedMaxLevel = ui->lineEditMaxLevelDUT->text();
+    const QString typedAddress = ui->lineEditNetNumDUT->text();
 
     quint8 mode = getMode();
     const quint8 filtration = getFiltr();
@@ -1448,9 +1454,19 @@ void Configurator::writeParamToDevice()
         writeLogFile(QStringLiteral("Write param to device succesfull"));
     } else {
         writeLogFile(QStringLiteral("Error write param to device"));
+        ui->comboBox_ModeDUT->setCurrentText(typedMode);
+        ui->comboBox_FiltrDUT->setCurrentIndex(typedFiltration);
+        ui->lineEditMaxLevelDUT->setText(typedMaxLevel);
+        ui->lineEditNetNumDUT->setText(typedAddress);
+        const bool typedTwelveBit = typedMaxLevel == QLatin1String("4095");
+        m_fls->setResolution(typedTwelveBit);
+        m_fls->setWrite4095(typedTwelveBit);
+        m_fls->setWrite1023(!typedTwelveBit);
+        m_fls->setChanged(true); // the marks stay until it is written
         DynamicQDialog::show(this, tr("Некоторые параметры не были записаны\nПовторите"));
     }
-    m_markTimer->start();
+    if (!m_fls->isChanged())
+        m_markTimer->start();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
 }
 
@@ -1459,21 +1475,14 @@ void Configurator::EscapeCurSetting()
     if (!m_isFLS)
         return;
     const FlsSettingsRecord current = m_fls->currentSettings();
-    const quint32 f = current.filtr;
-    auto bits = [f](quint32 mask) { return (f & mask) == mask; };
-    const QStringList texts = FlsParameters::kvFiltrationTexts();
+    // The same reading of the code as the settings reply, so that undoing
+    // shows what the sensor holds.
+    const quint8 filtration = quint8(current.filtr & 0x0F);
     if (ui->comboBox_FiltrDUT->count() == 16)
-        ui->comboBox_FiltrDUT->setCurrentIndex(int(f & 0x0F));
-    else if (bits(0x0C))
-        ui->comboBox_FiltrDUT->setCurrentText(texts.at(4));
-    else if (bits(0x09))
-        ui->comboBox_FiltrDUT->setCurrentText(texts.at(3));
-    else if (bits(0x05))
-        ui->comboBox_FiltrDUT->setCurrentText(texts.at(2));
-    else if (bits(0x03))
-        ui->comboBox_FiltrDUT->setCurrentText(texts.at(1));
+        ui->comboBox_FiltrDUT->setCurrentIndex(filtration);
     else
-        ui->comboBox_FiltrDUT->setCurrentText(texts.at(0));
+        ui->comboBox_FiltrDUT->setCurrentIndex(
+            FlsParameters::filtrationIndex(m_fls->model(), filtration));
     const QString mode = FlsParameters::modeText(quint8(current.mode & 0x7F));
     if (!mode.isEmpty())
         ui->comboBox_ModeDUT->setCurrentText(mode);

@@ -192,15 +192,20 @@ void FLSDevice::decodeSettings(const QByteArray &reply, int index)
     Record &first = m_records[0];
     WidgetTar *tile = m_tiles[size_t(index)];
 
-    m_model = r.model;
+    // The page shows the first sensor of the line: its model and its form.
+    // Several sensors of different models may share the line.
+    rec.model = r.model;
+    const bool firstSensor = index == 0;
+    if (firstSensor)
+        m_model = r.model;
     m_link->setStep(Protocol::Step::ReadIdentification);
     rec.temperature = r.temperature;
 
     QString log;
-    if (m_firstReadLog && m_model != FlsModel::None)
-        log += QStringLiteral("Device %1 is connected ").arg(FlsReplies::modelName(m_model));
+    if (m_firstReadLog && r.model != FlsModel::None)
+        log += QStringLiteral("Device %1 is connected ").arg(FlsReplies::modelName(r.model));
 
-    if (m_formRefresh) {
+    if (m_formRefresh && firstSensor) {
         ui->lineEdit_Lamp->setText(m_model == FlsModel::KV510 ? QString::number(r.lampThreshold)
                                                               : QStringLiteral("0"));
         ui->lineEditNetNumDUT->setText(QString::number(m_netnum));
@@ -266,7 +271,7 @@ void FLSDevice::decodeSettings(const QByteArray &reply, int index)
         ui->label_NaprValKV260DUT->hide();
     }
 
-    if (m_formRefresh)
+    if (m_formRefresh && firstSensor)
         fillForm(r, log);
 
     if (m_firstReadLog) {
@@ -790,7 +795,17 @@ void FLSDevice::sendPass(quint32 pass, quint8 step, quint8 cmd)
     emit writeData(Frame::writeRequest(m_netnum, cmd, Frame::bigEndian32(pass)));
     LocalWait::forTime(kPasswordWait);
     emit callParceDataFromComPort();
+    giveUpPasswordStep();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+}
+
+void FLSDevice::giveUpPasswordStep()
+{
+    // No answer came in time: the poll goes on with the identification.
+    const quint8 step = m_link->step();
+    if (step == kStepSetPassword || step == kStepEnterPassword || step == kStepCheckPassword
+        || step == kStepDeletePassword)
+        m_link->setStep(Protocol::Step::ReadIdentification);
 }
 
 void FLSDevice::checkPass()
@@ -798,10 +813,15 @@ void FLSDevice::checkPass()
     SharedTimers::pollTimer()->stop();
     resetTimerDeviceConnected();
     SharedTimers::portScanTimer()->stop();
+    // Let a poll reply still on its way arrive and be read first, so that
+    // it is not taken for the answer to the check.
+    LocalWait::forTime(kPasswordWait);
+    emit callParceDataFromComPort();
     emit writeData(Frame::writeRequest(m_netnum, SetPassword, Frame::bigEndian32(m_storedPassword)));
     m_link->setStep(kStepCheckPassword);
     LocalWait::forTime(kPasswordStepWait);
     emit callParceDataFromComPort();
+    giveUpPasswordStep();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     emit signalWriteLog(QStringLiteral("Check password FLS"));
 }
@@ -848,6 +868,10 @@ void FLSDevice::delPass()
     emit writeData(Frame::writeRequest(m_netnum, SetPassword, Frame::bigEndian32(0)));
     m_link->setStep(kStepDeletePassword);
     LocalWait::forTime(kPasswordStepWait);
+    // Parsed here rather than left to the next tick: this runs from the
+    // password dialog, whose own event loop may sit inside a parse tick.
+    emit callParceDataFromComPort();
+    giveUpPasswordStep();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     emit signalWriteLog(QStringLiteral("Delete password FLS"));
 }
@@ -872,6 +896,12 @@ quint8 FLSDevice::passwordReply(const QByteArray &block, quint8 step)
     m_link->setReplySeen(true);
     resetTimerDeviceConnected();
     const quint8 reply = quint8(block.at(Protocol::kCommandOffset));
+    if (reply != SetPassword && reply != EnterPassword && reply != WrongPassword) {
+        // A poll reply still on its way when the exchange began: keep
+        // waiting for the password answer.
+        m_link->setStep(step);
+        return step;
+    }
     if (step == kStepSetPassword || step == kStepEnterPassword) {
         if (reply == EnterPassword) {
             m_passwordSet = true;
@@ -890,10 +920,12 @@ quint8 FLSDevice::passwordReply(const QByteArray &block, quint8 step)
             showLock(false);
         } else if (reply == WrongPassword) {
             showLock(true);
-            showPasswordDialog(true);
+            // Opened after this parse tick, so that the ticks keep running
+            // while the engineer types.
+            QTimer::singleShot(0, this, [this] { showPasswordDialog(true); });
         } else if (reply == SetPassword) {
             showLock(false);
-            showPasswordDialog(false);
+            QTimer::singleShot(0, this, [this] { showPasswordDialog(false); });
         }
     } else if (step == kStepDeletePassword) {
         if (reply == EnterPassword) {

@@ -62,6 +62,7 @@ public:
         quint8 settings = 0;
         qint32 serial = 0;
         quint16 firmware = 0;
+        FlsModel model = FlsModel::None;
         StabilityWindow stability;
         void reset()
         {
@@ -70,6 +71,7 @@ public:
             cnt = empty = full = serial = 0;
             mode = settings = 0;
             firmware = 0;
+            model = FlsModel::None;
             stability.clear();
         }
     };
@@ -206,6 +208,7 @@ private:
     void sendSwitch(quint8 command, const QByteArray &data, const QString &log, bool stopPoll);
     bool readPassword(const QString &text, quint32 &password);
     void showPasswordDialog(bool inputMode);
+    void giveUpPasswordStep();
 
     Ui::Configurator *ui;
     QSerialPort *m_port;
