@@ -663,39 +663,41 @@ QByteArray twoBytes(quint8 a, quint8 b)
 }
 } // namespace
 
+void FLSDevice::sendSettingsCopies(const QString &log, bool stopPoll)
+{
+    // The whole copies go out, so every other bit is sent as last read.
+    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy), log,
+               stopPoll);
+}
+
 void FLSDevice::functionSwInvers()
 {
     m_modeCopy ^= 0x01;
-    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
-               QStringLiteral("Switch mode Inverse"), false);
+    sendSettingsCopies(QStringLiteral("Switch mode Inverse"));
 }
 
 void FLSDevice::functionSwAngle()
 {
     m_settingsCopy ^= 0x10;
-    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
-               QStringLiteral("Switch mode Angle"), true);
+    sendSettingsCopies(QStringLiteral("Switch mode Angle"), true);
 }
 
 void FLSDevice::functionSWMaster()
 {
     m_settingsCopy ^= 0x08;
-    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
-               QStringLiteral("Switch mode Master"), false);
+    sendSettingsCopies(QStringLiteral("Switch mode Master"));
 }
 
 void FLSDevice::disableTermo()
 {
     m_settingsCopy = quint8(m_settingsCopy - 0x80); // flips bit 7
-    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
-               QStringLiteral("Switch mode Termocompensation"), false);
+    sendSettingsCopies(QStringLiteral("Switch mode Termocompensation"));
 }
 
 void FLSDevice::setEcoDrive()
 {
     m_settingsCopy ^= 0x20;
-    sendSwitch(Protocol::Command::WriteSettings, twoBytes(m_modeCopy, m_settingsCopy),
-               QStringLiteral("Switch mode EcoDrive"), false);
+    sendSettingsCopies(QStringLiteral("Switch mode EcoDrive"));
 }
 
 void FLSDevice::enableSendSerNumForKV260()

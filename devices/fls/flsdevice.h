@@ -206,6 +206,7 @@ private:
     void showLock(bool locked);
     void addSwitchToWidget();
     void sendSwitch(quint8 command, const QByteArray &data, const QString &log, bool stopPoll);
+    void sendSettingsCopies(const QString &log, bool stopPoll = false);
     bool readPassword(const QString &text, quint32 &password);
     void showPasswordDialog(bool inputMode);
     void giveUpPasswordStep();
