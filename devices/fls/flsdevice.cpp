@@ -111,6 +111,18 @@ quint8 FLSDevice::parseReply(int length, const quint8 *data, quint8 step)
 
     if (step == Protocol::Step::Search)
         return takeSearchAnswer(block);
+    // A poll reply and the answer to a command can meet in one parse tick;
+    // each is decoded on its own.
+    quint8 next = step;
+    const QList<QByteArray> frames = Frame::splitReplies(block);
+    for (const QByteArray &frame : frames)
+        next = parseFrame(frame, next);
+    return next;
+}
+
+quint8 FLSDevice::parseFrame(const QByteArray &block, quint8 step)
+{
+    m_link->setStep(step);
     if (step == kStepSetPassword || step == kStepEnterPassword || step == kStepCheckPassword
         || step == kStepDeletePassword)
         return passwordReply(block, step);

@@ -196,6 +196,7 @@ signals:
 
 private:
     quint8 takeSearchAnswer(const QByteArray &block);
+    quint8 parseFrame(const QByteArray &frame, quint8 step);
     void decodeSettings(const QByteArray &reply, int index);
     void decodeIdentification(const QByteArray &reply, int index);
     void decodeTable(const QByteArray &reply);
