@@ -152,7 +152,6 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
     m_markTimer->setSingleShot(true);
     m_markTimer->setInterval(kMarkTime);
     connect(m_markTimer, &QTimer::timeout, this, [this] { m_fls->hideBirds(); });
-    initUIRC();
     setupFontApp();
     setupHotKey();
     setTimerSignalSlot();
@@ -179,11 +178,6 @@ Configurator::~Configurator()
 }
 
 // ---------------------------------------------------------------- set-up
-
-void Configurator::initUIRC()
-{
-    // The remote-control builder fills its own lists when it is built.
-}
 
 void Configurator::loadPictures()
 {
@@ -757,7 +751,6 @@ void Configurator::clickTabOnTabWidget(int index)
 void Configurator::setLevelFromAnotherDevice(int level, int device)
 {
     m_calibration->setLevel(level, device);
-    emit levelFromDevice(level, device);
 }
 
 // ---------------------------------------------------------------- device buttons
@@ -1301,11 +1294,8 @@ void markChanged(QLabel *mark, const QPixmap &picture)
 
 void Configurator::on_comboBox_ModeDUT_activated(int index)
 {
-    static const quint8 codes[] = {FlsParameters::kModeRs485, FlsParameters::kModeAnalog,
-                                   FlsParameters::kModeFrequency, FlsParameters::kModePulse,
-                                   FlsParameters::kModePeriodicRs485, FlsParameters::kModeRs232};
-    if (index >= 0 && index < int(sizeof codes))
-        m_pendingMode = codes[index];
+    // Only marked here: the write takes the code from the chosen text.
+    Q_UNUSED(index)
     markChanged(ui->label_Alarm_2DUT, m_pictures.value(QStringLiteral("bird.png")));
     m_fls->setChanged(true);
     writeLogFile(QStringLiteral("Change mode"));
@@ -1313,7 +1303,6 @@ void Configurator::on_comboBox_ModeDUT_activated(int index)
 
 void Configurator::on_comboBox_FiltrDUT_activated(int index)
 {
-    m_pendingFiltr = getFiltr();
     Q_UNUSED(index)
     markChanged(ui->label_Alarm_3DUT, m_pictures.value(QStringLiteral("bird.png")));
     m_fls->setChanged(true);
@@ -1404,7 +1393,6 @@ void Configurator::writeParamToDevice()
     }
     SharedTimers::pollTimer()->stop();
     m_oldSetting = FlsSettingsRecord();
-    m_pendingMode = m_pendingFiltr = 0;
     // What the engineer typed, to put back if the sensor does not take it:
     // the read-back below refills the form from the sensor.
     const QString typedMode = ui->comboBox_ModeDUT->currentText();

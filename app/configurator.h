@@ -198,9 +198,6 @@ public slots:
     void setEmpty();
     void launchTarirovka();
 
-signals:
-    void levelFromDevice(int level, int device);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -208,7 +205,6 @@ protected:
 private:
     enum class DeviceKind { FLS, BLE, AQ420, WiredTag };
 
-    void initUIRC();
     void setupHotKey();
     void setTimerSignalSlot();
     void addEventFilter();
@@ -271,8 +267,6 @@ private:
     QPointer<QLabel> m_helpLabel;
 
     bool m_paramsChanged = false;
-    quint8 m_pendingMode = 0;
-    quint8 m_pendingFiltr = 0;
     bool m_defaultsLoaded = false;
     FlsSettingsRecord m_oldSetting;
     FlsSettingsRecord m_newSetting;
