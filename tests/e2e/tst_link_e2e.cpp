@@ -70,6 +70,25 @@ private:
     PseudoTerminal &m_line;
     QByteArray m_pending;
 };
+// The tool connected to the wired sensor page on a fresh line.
+struct ToolOnLine {
+    ToolOnLine() : wire(line)
+    {
+        StartupOptions options;
+        options.extraPorts << line.slavePath();
+        window = std::make_unique<Configurator>(options);
+        window->connectDevice(QStringLiteral("fls"));
+    }
+    // The search finds a sensor at address and the readings request follows.
+    bool findSensor(quint8 address)
+    {
+        return wire.nextRequest() == kSearch && line.write(QByteArray(1, char(address)))
+               && wire.nextRequest() == Frame::request(address, 0xF0);
+    }
+    PseudoTerminal line;
+    Wire wire;
+    std::unique_ptr<Configurator> window;
+};
 } // namespace
 
 class TestLinkEndToEnd : public QObject
@@ -85,13 +104,9 @@ private slots:
 
     void searchBroadcastEveryHalfSecond()
     {
-        PseudoTerminal line;
-        StartupOptions options;
-        options.extraPorts << line.slavePath();
-        Configurator window(options);
-        window.connectDevice(QStringLiteral("fls"));
-        QVERIFY(window.portConnection()->isOpen());
-        Wire wire(line);
+        ToolOnLine tool;
+        QVERIFY(tool.window->portConnection()->isOpen());
+        Wire &wire = tool.wire;
         QCOMPARE(wire.nextRequest(), kSearch);
         QElapsedTimer timer;
         timer.start();
@@ -104,16 +119,11 @@ private slots:
 
     void searchThenAlternateReadings()
     {
-        PseudoTerminal line;
-        StartupOptions options;
-        options.extraPorts << line.slavePath();
-        Configurator window(options);
-        window.connectDevice(QStringLiteral("fls"));
-        Wire wire(line);
-        QCOMPARE(wire.nextRequest(), kSearch);
-        QVERIFY(line.write(QByteArray(1, char(5))));
-
-        QCOMPARE(wire.nextRequest(), Frame::request(5, 0xF0));
+        ToolOnLine tool;
+        Configurator &window = *tool.window;
+        Wire &wire = tool.wire;
+        PseudoTerminal &line = tool.line;
+        QVERIFY(tool.findSensor(5));
         QCOMPARE(window.addressList().bytes(), QByteArray(1, char(5)));
         QCOMPARE(int(window.currentAddress()), 5);
         QCOMPARE(window.form()->label_ListDevDUT->text(), QStringLiteral("5"));
@@ -126,12 +136,9 @@ private slots:
 
     void twoSensorsTakeTurns()
     {
-        PseudoTerminal line;
-        StartupOptions options;
-        options.extraPorts << line.slavePath();
-        Configurator window(options);
-        window.connectDevice(QStringLiteral("fls"));
-        Wire wire(line);
+        ToolOnLine tool;
+        Wire &wire = tool.wire;
+        PseudoTerminal &line = tool.line;
         QCOMPARE(wire.nextRequest(), kSearch);
         QVERIFY(line.write(QByteArrayLiteral("\x01\x02")));
         QTRY_COMPARE_WITH_TIMEOUT(SharedTimers::parseTimer()->interval(), 500, 3000);
@@ -172,18 +179,13 @@ private slots:
     void badBlocksAreDroppedAndPollingGoesOn()
     {
         QFETCH(QByteArray, block);
-        PseudoTerminal line;
-        StartupOptions options;
-        options.extraPorts << line.slavePath();
-        Configurator window(options);
-        window.connectDevice(QStringLiteral("fls"));
-        Wire wire(line);
-        QCOMPARE(wire.nextRequest(), kSearch);
-        QVERIFY(line.write(QByteArray(1, char(5))));
-        QCOMPARE(wire.nextRequest(), Frame::request(5, 0xF0));
+        ToolOnLine tool;
+        Configurator &window = *tool.window;
+        PseudoTerminal &line = tool.line;
+        QVERIFY(tool.findSensor(5));
         QVERIFY(line.write(block));
         // Not understood: the readings request comes again, nothing decoded.
-        const QByteArray next = wire.nextRequest();
+        const QByteArray next = tool.wire.nextRequest();
         QCOMPARE(next.size(), 4);
         QCOMPARE(int(quint8(next.at(1))), 5);
         QVERIFY(window.receiveBuffer()->count() < window.receiveBuffer()->capacity());
@@ -193,16 +195,11 @@ private slots:
 
     void splitReplyIsDroppedThenRecovers()
     {
-        PseudoTerminal line;
-        StartupOptions options;
-        options.extraPorts << line.slavePath();
-        Configurator window(options);
-        QSignalSpy identified(window.flsDevice(), &FLSDevice::copyQueueSurveyDevice);
-        window.connectDevice(QStringLiteral("fls"));
-        Wire wire(line);
-        QCOMPARE(wire.nextRequest(), kSearch);
-        QVERIFY(line.write(QByteArray(1, char(5))));
-        QCOMPARE(wire.nextRequest(), Frame::request(5, 0xF0));
+        ToolOnLine tool;
+        Wire &wire = tool.wire;
+        PseudoTerminal &line = tool.line;
+        QSignalSpy identified(tool.window->flsDevice(), &FLSDevice::copyQueueSurveyDevice);
+        QVERIFY(tool.findSensor(5));
         QCOMPARE(wire.nextRequest(), Frame::request(5, 0xFC));
         identified.clear();
         const QByteArray reply = identificationReply(5);
@@ -218,16 +215,11 @@ private slots:
 
     void silenceSendsThePageBackToTheSearch()
     {
-        PseudoTerminal line;
-        StartupOptions options;
-        options.extraPorts << line.slavePath();
-        Configurator window(options);
-        window.connectDevice(QStringLiteral("fls"));
-        Wire wire(line);
-        QCOMPARE(wire.nextRequest(), kSearch);
-        QVERIFY(line.write(QByteArray(1, char(5))));
-        QCOMPARE(wire.nextRequest(), Frame::request(5, 0xF0));
-        QVERIFY(line.write(settingsReply(5)));
+        ToolOnLine tool;
+        Configurator &window = *tool.window;
+        Wire &wire = tool.wire;
+        QVERIFY(tool.findSensor(5));
+        QVERIFY(tool.line.write(settingsReply(5)));
         QTRY_VERIFY_WITH_TIMEOUT(window.flsDevice()->isDeviceConnected(), 3000);
         // The sensor stops answering: after 4 s the search starts again.
         QTRY_VERIFY_WITH_TIMEOUT(!window.flsDevice()->isDeviceConnected(), 8000);
