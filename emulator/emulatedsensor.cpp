@@ -296,6 +296,17 @@ EmulatedSensor::Response EmulatedSensor::change(quint8 command, const QByteArray
     return {echo(command)};
 }
 
+void EmulatedSensor::countSentReply(const QByteArray &reply)
+{
+    if (reply.size() <= Protocol::kCommandOffset)
+        return;
+    const quint8 command = quint8(reply.at(Protocol::kCommandOffset));
+    if (command == Cmd::ReadSettings)
+        ++m_readingsSent;
+    else if (command == Cmd::ReadTable)
+        ++m_tablesSent;
+}
+
 QByteArray EmulatedSensor::echo(quint8 command) const
 {
     return Frame::reply(m_address, command);
@@ -376,6 +387,8 @@ QJsonObject EmulatedSensor::state() const
         {QStringLiteral("locked"), m_locked},
         {QStringLiteral("horizon"), m_horizonCalibrations},
         {QStringLiteral("resets"), m_resets},
+        {QStringLiteral("readingsSent"), m_readingsSent},
+        {QStringLiteral("tablesSent"), m_tablesSent},
         {QStringLiteral("tableLevels"), levels},
         {QStringLiteral("tableVolumes"), volumes},
     };

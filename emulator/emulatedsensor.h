@@ -52,6 +52,11 @@ public:
     int horizonCalibrations() const { return m_horizonCalibrations; }
     int resets() const { return m_resets; }
     const TableColumn &tableLevels() const { return m_tableLevels; }
+    // Readings (0xF0) and table (0xEF) replies that went out on the line; the
+    // line tells the sensor, since only it knows what was dropped.
+    int readingsRepliesSent() const { return m_readingsSent; }
+    int tableRepliesSent() const { return m_tablesSent; }
+    void countSentReply(const QByteArray &reply);
     const TableColumn &tableVolumes() const { return m_tableVolumes; }
 
     int maxLevel() const;
@@ -101,6 +106,8 @@ private:
     quint64 m_readings = 0;
     int m_horizonCalibrations = 0;
     int m_resets = 0;
+    int m_readingsSent = 0;
+    int m_tablesSent = 0;
     TableColumn m_tableLevels{};
     TableColumn m_tableVolumes{};
     QRandomGenerator m_random;

@@ -14,6 +14,7 @@ using Result = LineConsole::Result;
 
 constexpr int kMaxGarbageBurst = 4096;         // bytes one garbage command may put on the line
 constexpr qint64 kMaxMilliseconds = 3600 * 1000; // one hour
+constexpr qint64 kMaxChunkPeriod = 1000;         // ms; an FTDI latency timer goes up to 255
 
 Result failed(const QString &message)
 {
@@ -63,6 +64,7 @@ QString LineConsole::help()
         "  garbage N           put N random bytes on the line now\n"
         "  garbage-rate F      put 1..4 random bytes before a fraction F of replies\n"
         "  split MS            send each reply in two writes MS ms apart (0: whole)\n"
+        "  chunk MS            a USB converter passes on what it heard every MS ms (0: off)\n"
         "  wrong-address A     answer with address A (off: own address)\n"
         "  silent [MS]         stop answering, for MS ms or until resume\n"
         "  resume              answer again\n"
@@ -129,6 +131,14 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
         faults.splitGap = std::chrono::milliseconds(*gap);
         m_line->setFaults(faults);
         return done(QStringLiteral("split %1").arg(*gap));
+    }
+    if (command == QLatin1String("chunk")) {
+        const auto period = argumentCount(1, 1) ? integer(args.at(0), 0, kMaxChunkPeriod) : std::nullopt;
+        if (!period)
+            return failed(QStringLiteral("chunk needs a period 0..%1 ms (0: no converter)").arg(kMaxChunkPeriod));
+        faults.chunkPeriod = std::chrono::milliseconds(*period);
+        m_line->setFaults(faults);
+        return done(QStringLiteral("chunk %1").arg(*period));
     }
     if (command == QLatin1String("wrong-address")) {
         if (argumentCount(1, 1) && args.at(0).toLower() == QLatin1String("off")) {

@@ -119,6 +119,7 @@ int main(int argc, char *argv[])
     const QString garbageOpt = QStringLiteral("garbage-rate");
     const QString splitOpt = QStringLiteral("split");
     const QString wrongOpt = QStringLiteral("wrong-address");
+    const QString chunkOpt = QStringLiteral("chunk");
     parser.addOptions({
         {{QStringLiteral("d"), deviceOpt}, QStringLiteral("A sensor on the line (repeatable)."),
          QStringLiteral("KIND@ADDRESS[:key=value,...]")},
@@ -138,6 +139,10 @@ int main(int argc, char *argv[])
         {splitOpt, QStringLiteral("Send each reply in two writes MS ms apart."), QStringLiteral("MS")},
         {wrongOpt, QStringLiteral("Answer with this address instead of the sensor's own."),
          QStringLiteral("ADDR")},
+        {chunkOpt,
+         QStringLiteral("Behave like a USB converter: replies leave at byte timing and reach the tool every "
+                        "MS ms, in bursts of whatever has arrived (FTDI: 16)."),
+         QStringLiteral("MS")},
     });
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
@@ -171,6 +176,12 @@ int main(int argc, char *argv[])
         if (!gap)
             return usageError(error);
         faults.splitGap = std::chrono::milliseconds(*gap);
+    }
+    if (parser.isSet(chunkOpt)) {
+        const auto period = integerOption(parser, chunkOpt, 0, 1000, &error);
+        if (!period)
+            return usageError(error);
+        faults.chunkPeriod = std::chrono::milliseconds(*period);
     }
     if (parser.isSet(wrongOpt)) {
         const auto address = integerOption(parser, wrongOpt, 0, 255, &error);

@@ -19,7 +19,7 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr auto kDefaultReplyDelay = 10ms;      // a sensor's turnaround before it talks
-constexpr std::chrono::nanoseconds kByteTime{520833}; // 10 bits (start, 8 data, stop) at 19200 baud
+constexpr auto kByteTime = UsbConverter::kByteTime; // 10 bits (start, 8 data, stop) at 19200 baud
 constexpr auto kPartialFrameTimeout = 100ms;   // an unfinished request is given up after this quiet
 constexpr auto kRestartTime = 300ms;           // a reset sensor hears nothing while it reboots
 constexpr int kMaxGarbagePrefix = 4;           // random bytes put before a reply by garbage-rate
@@ -47,6 +47,9 @@ VirtualLine::VirtualLine(QObject *parent)
         traceDiscarded();
         handleFrames(frames);
     });
+    m_deliveryTimer.setSingleShot(true);
+    m_deliveryTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_deliveryTimer, &QTimer::timeout, this, &VirtualLine::deliverDue);
 }
 
 VirtualLine::~VirtualLine() = default;
@@ -161,6 +164,22 @@ QString VirtualLine::portName() const
     return m_transport ? m_transport->portName() : QString();
 }
 
+void VirtualLine::setFaults(const LineFaults &faults)
+{
+    const bool newPeriod = faults.chunkPeriod != m_faults.chunkPeriod;
+    m_faults = faults;
+    if (!newPeriod)
+        return;
+    handOverAll();
+    if (faults.chunkPeriod > 0ms) {
+        m_converter.emplace(faults.chunkPeriod, now());
+        trace(QStringLiteral("== converter hands over every %1 ms").arg(faults.chunkPeriod.count()));
+    } else {
+        m_converter.reset();
+        trace(QStringLiteral("== no converter: replies whole"));
+    }
+}
+
 void VirtualLine::goSilent(std::chrono::milliseconds duration)
 {
     m_silence = duration > 0ms ? QDeadlineTimer(duration, Qt::PreciseTimer)
@@ -185,6 +204,11 @@ void VirtualLine::sendGarbage(int count)
     if (count <= 0 || !m_transport)
         return;
     const QByteArray bytes = randomBytes(count);
+    if (m_converter) {
+        trace(QStringLiteral("   on the wire %1 (garbage)").arg(hex(bytes)));
+        putOnWire(std::max(now(), m_lineBusyUntil), bytes);
+        return;
+    }
     trace(QStringLiteral("-> %1 (garbage)").arg(hex(bytes)));
     m_transport->write(bytes);
 }
@@ -233,8 +257,8 @@ void VirtualLine::handleFrame(const QByteArray &frame)
             m_restarting.insert(sensor, QDeadlineTimer(kRestartTime, Qt::PreciseTimer));
             trace(QStringLiteral("   %1@%2 restarts").arg(SensorKinds::name(sensor->kind())).arg(address));
         }
-        if (!response.reply.isEmpty())
-            sendReply(response.reply, true);
+        if (!response.reply.isEmpty() && sendReply(response.reply, true))
+            sensor->countSentReply(response.reply);
     }
 }
 
@@ -252,11 +276,11 @@ void VirtualLine::answerSearch()
         sendReply(answer, false);
 }
 
-void VirtualLine::sendReply(QByteArray reply, bool framed)
+bool VirtualLine::sendReply(QByteArray reply, bool framed)
 {
     if (chance(m_faults.dropRate)) {
         trace(QStringLiteral("   dropped %1").arg(hex(reply)));
-        return;
+        return false;
     }
     const int last = int(reply.size()) - 1;
     if (framed && m_faults.wrongAddress) {
@@ -270,7 +294,18 @@ void VirtualLine::sendReply(QByteArray reply, bool framed)
         reply.prepend(randomBytes(1 + int(m_random.bounded(kMaxGarbagePrefix))));
 
     const auto start = std::max(now() + m_replyDelay, m_lineBusyUntil);
-    if (m_faults.splitGap > 0ms && reply.size() >= 2) {
+    const bool split = m_faults.splitGap > 0ms && reply.size() >= 2;
+    if (m_converter) {
+        // The converter takes the bytes as they come off the wire and passes
+        // them on at its own pace; a split is a pause on the wire.
+        trace(QStringLiteral("   on the wire %1").arg(hex(reply)));
+        if (split) {
+            const auto firstDone = m_converter->hear(reply.left(reply.size() / 2), start);
+            putOnWire(firstDone + m_faults.splitGap, reply.mid(reply.size() / 2));
+        } else {
+            putOnWire(start, reply);
+        }
+    } else if (split) {
         const QByteArray first = reply.left(reply.size() / 2);
         const QByteArray second = reply.mid(reply.size() / 2);
         const auto firstDone = start + kByteTime * first.size();
@@ -285,6 +320,53 @@ void VirtualLine::sendReply(QByteArray reply, bool framed)
         m_lineBusyUntil = start + kByteTime * reply.size();
         writeAt(m_lineBusyUntil, reply, QString());
     }
+    return true;
+}
+
+void VirtualLine::putOnWire(std::chrono::nanoseconds start, const QByteArray &bytes)
+{
+    m_lineBusyUntil = m_converter->hear(bytes, start);
+    scheduleDelivery();
+}
+
+void VirtualLine::scheduleDelivery()
+{
+    const auto tick = m_converter ? m_converter->nextDelivery() : std::nullopt;
+    if (!tick) {
+        m_deliveryTimer.stop();
+        return;
+    }
+    const auto delay = std::max(std::chrono::ceil<std::chrono::milliseconds>(*tick - now()), 0ms);
+    m_deliveryTimer.start(int(delay.count()));
+}
+
+void VirtualLine::deliverDue()
+{
+    if (!m_converter)
+        return;
+    // Ticks the event loop was too busy to keep still go out one by one.
+    while (const auto delivery = m_converter->takeDue(now())) {
+        if (!m_transport)
+            continue;
+        trace(QStringLiteral("-> %1 (burst at %2 ms)")
+                  .arg(hex(delivery->bytes))
+                  .arg(double(delivery->at.count()) / 1e6, 0, 'f', 1));
+        if (!m_transport->write(delivery->bytes))
+            trace(QStringLiteral("   write failed: nobody reads the line"));
+    }
+    scheduleDelivery();
+}
+
+void VirtualLine::handOverAll()
+{
+    m_deliveryTimer.stop();
+    if (!m_converter || m_converter->isEmpty())
+        return;
+    const QByteArray bytes = m_converter->takeAll();
+    if (!m_transport)
+        return;
+    trace(QStringLiteral("-> %1 (converter emptied)").arg(hex(bytes)));
+    m_transport->write(bytes);
 }
 
 void VirtualLine::writeAt(std::chrono::nanoseconds when, const QByteArray &bytes, const QString &label,
@@ -343,6 +425,22 @@ void VirtualLine::traceDiscarded()
         trace(QStringLiteral("?? %1 (not a request, discarded)").arg(hex(discarded)));
 }
 
+int VirtualLine::readingsRepliesSent() const
+{
+    int sent = 0;
+    for (const auto &sensor : m_sensors)
+        sent += sensor->readingsRepliesSent();
+    return sent;
+}
+
+int VirtualLine::tableRepliesSent() const
+{
+    int sent = 0;
+    for (const auto &sensor : m_sensors)
+        sent += sensor->tableRepliesSent();
+    return sent;
+}
+
 QJsonObject VirtualLine::state() const
 {
     QJsonArray devices;
@@ -353,6 +451,7 @@ QJsonObject VirtualLine::state() const
         {QStringLiteral("corrupt"), m_faults.corruptRate},
         {QStringLiteral("garbageRate"), m_faults.garbageRate},
         {QStringLiteral("splitMs"), qint64(m_faults.splitGap.count())},
+        {QStringLiteral("chunkMs"), qint64(m_faults.chunkPeriod.count())},
         {QStringLiteral("wrongAddress"),
          m_faults.wrongAddress ? QJsonValue(int(*m_faults.wrongAddress)) : QJsonValue()},
     };
@@ -362,6 +461,8 @@ QJsonObject VirtualLine::state() const
         {QStringLiteral("silent"), isSilent()},
         {QStringLiteral("faults"), faults},
         {QStringLiteral("devices"), devices},
+        {QStringLiteral("readingsRepliesSent"), readingsRepliesSent()},
+        {QStringLiteral("tableRepliesSent"), tableRepliesSent()},
     };
 }
 

@@ -5,6 +5,7 @@
 #include "linefaults.h"
 #include "linetransport.h"
 #include "requestframer.h"
+#include "usbconverter.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -21,13 +22,17 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // An RS-485 line with emulated sensors on it. It cuts what the tool sends into
 // request frames, lets the addressed sensors answer, and puts their replies on
 // the line after the sensor's reply delay plus the time the bytes take at
 // 19200 baud, one reply after the other, with whatever faults it was told to
-// make. Everything runs on the thread's event loop; nothing blocks.
+// make. With a converter period set (LineFaults::chunkPeriod) the replies
+// reach the tool the way a real USB converter passes them on: in bursts, every
+// period, of whatever bytes have come off the wire by then. Everything runs on
+// the thread's event loop; nothing blocks.
 //
 // In-process use (the tool's demo mode):
 //     VirtualLine line;
@@ -65,7 +70,8 @@ public:
     std::chrono::milliseconds replyDelay() const { return m_replyDelay; }
 
     const LineFaults &faults() const { return m_faults; }
-    void setFaults(const LineFaults &faults) { m_faults = faults; }
+    // A new converter period hands over at once whatever the converter held.
+    void setFaults(const LineFaults &faults);
     // Stops answering; 0 means until resume().
     void goSilent(std::chrono::milliseconds duration = std::chrono::milliseconds(0));
     void resume();
@@ -74,6 +80,11 @@ public:
     void sendGarbage(int count);
     // Takes the line away; hungUp() follows.
     void hangUp();
+
+    // Readings (0xF0) and table (0xEF) replies all sensors put on the line
+    // (dropped ones are not counted; corrupted ones are).
+    int readingsRepliesSent() const;
+    int tableRepliesSent() const;
 
     QJsonObject state() const;
     // state() as one line of compact JSON.
@@ -89,7 +100,12 @@ private:
     void handleFrames(const QList<QByteArray> &frames);
     void handleFrame(const QByteArray &frame);
     void answerSearch();
-    void sendReply(QByteArray reply, bool framed);
+    // False when the reply was dropped.
+    bool sendReply(QByteArray reply, bool framed);
+    void putOnWire(std::chrono::nanoseconds start, const QByteArray &bytes);
+    void scheduleDelivery();
+    void deliverDue();
+    void handOverAll();
     void writeAt(std::chrono::nanoseconds when, const QByteArray &bytes, const QString &label,
                  const std::function<void()> &then = {});
     bool chance(double rate);
@@ -111,4 +127,6 @@ private:
     quint32 m_seed;
     QElapsedTimer m_clock;
     std::chrono::nanoseconds m_lineBusyUntil{0};
+    std::optional<UsbConverter> m_converter; // set while chunkPeriod > 0
+    QTimer m_deliveryTimer;
 };

@@ -44,6 +44,8 @@ class TestEmulatorProcess : public QObject
 private slots:
     void talksLikeSensorsOverAPseudoTerminal();
     void badDeviceIsRefusedAtStart();
+    void behindAConverterTheTableComesWholeButLate();
+    void badConverterPeriodIsRefused();
 
 private:
     QByteArray exchange(QSerialPort &port, const QByteArray &request, int expected);
@@ -149,6 +151,56 @@ void TestEmulatorProcess::badDeviceIsRefusedAtStart()
     QVERIFY(emulator.readAllStandardOutput().isEmpty());
     const QString error = QString::fromLocal8Bit(emulator.readAllStandardError());
     QVERIFY2(error.contains(QLatin1String("unknown device kind 'kv999'")), qPrintable(error));
+}
+
+void TestEmulatorProcess::behindAConverterTheTableComesWholeButLate()
+{
+    QProcess emulator;
+    emulator.start(emulatorBinary(), {QStringLiteral("--chunk"), QStringLiteral("16"), QStringLiteral("--reply-delay"),
+                                      QStringLiteral("0"), QStringLiteral("--device"), QStringLiteral("fls@2")});
+    QVERIFY2(emulator.waitForStarted(kWait), qPrintable(emulator.errorString()));
+    QTRY_VERIFY_WITH_TIMEOUT(emulator.canReadLine(), kWait);
+    QSerialPort port(QString::fromLocal8Bit(emulator.readLine()).trimmed());
+    QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+
+    // The table the sensor starts with: levels 0, 50, ... 950, volumes 0, 25, ... 475.
+    QByteArray table;
+    for (int row = 0; row < 20; ++row)
+        table += Frame::bigEndian16(quint16(row * 50));
+    for (int row = 0; row < 20; ++row)
+        table += Frame::bigEndian16(quint16(row * 25));
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(exchange(port, Frame::request(2, Cmd::ReadTable), 84), Frame::reply(2, Cmd::ReadTable, table));
+    // 84 bytes take 44 ms on the wire before the converter can pass the last one on.
+    QVERIFY2(clock.elapsed() >= 44, qPrintable(QString::number(clock.elapsed())));
+
+    const auto chunkMs = [&emulator] {
+        emulator.write("state\n");
+        if (!QTest::qWaitFor([&] { return emulator.canReadLine(); }, kWait))
+            return -1;
+        const QJsonObject state = QJsonDocument::fromJson(emulator.readLine()).object();
+        return state.value(QStringLiteral("faults")).toObject().value(QStringLiteral("chunkMs")).toInt(-1);
+    };
+    QCOMPARE(chunkMs(), 16);
+    emulator.write("chunk 0\n");
+    QCOMPARE(chunkMs(), 0);
+    emulator.write("quit\n");
+    QVERIFY(emulator.waitForFinished(kWait));
+    QCOMPARE(emulator.exitCode(), 0);
+}
+
+void TestEmulatorProcess::badConverterPeriodIsRefused()
+{
+    for (const QString &value : {QStringLiteral("-3"), QStringLiteral("soon"), QStringLiteral("1001")}) {
+        QProcess emulator;
+        emulator.start(emulatorBinary(), {QStringLiteral("--chunk"), value});
+        QVERIFY(emulator.waitForFinished(kWait));
+        QCOMPARE(emulator.exitCode(), 2);
+        QVERIFY(emulator.readAllStandardOutput().isEmpty());
+        const QString error = QString::fromLocal8Bit(emulator.readAllStandardError());
+        QVERIFY2(error.contains(QLatin1String("--chunk")), qPrintable(error));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestEmulatorProcess)

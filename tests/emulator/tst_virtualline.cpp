@@ -63,6 +63,10 @@ private slots:
     void droppedRepliesNeverComeAndDropRateIsAShare();
     void corruptionTouchesOnlyTheCrc();
     void splitRepliesComeInTwoWritesApart();
+    void throughAConverterRepliesComeInBursts();
+    void theConverterKeepsTheSensorsPause();
+    void switchingTheConverterOffHandsOverWhatItHolds();
+    void repliesSentAreCounted();
     void wrongAddressAnswersAsAnotherSensor();
     void garbageBeforeRepliesAndOnDemand();
     void silenceUntilResumeAndTimedSilence();
@@ -211,6 +215,111 @@ void TestVirtualLine::splitRepliesComeInTwoWritesApart()
     QVERIFY(bench.wire->writeTimesMs().at(1) - bench.wire->writeTimesMs().at(0) >= 30);
 }
 
+void TestVirtualLine::throughAConverterRepliesComeInBursts()
+{
+    Bench bench({QStringLiteral("fls@1")});
+    LineFaults faults;
+    faults.chunkPeriod = 16ms;
+    bench.line.setFaults(faults);
+    const QByteArray table = bench.line.sensor(1)->handle(Frame::request(1, Cmd::ReadTable)).reply;
+    QCOMPARE(table.size(), 84);
+    const qint64 sent = bench.wire->elapsedMs();
+    bench.wire->deliver(Frame::request(1, Cmd::ReadTable));
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire->written(), table, kWait);
+    // 44 ms on the wire, handed over every 16 ms: at least three bursts,
+    // none longer than the 31 bytes that fit into one period.
+    QVERIFY2(bench.wire->writes().size() >= 3, qPrintable(QString::number(bench.wire->writes().size())));
+    for (const QByteArray &burst : bench.wire->writes())
+        QVERIFY2(burst.size() <= 31, qPrintable(QString::number(burst.size())));
+    QVERIFY(bench.wire->writeTimesMs().last() - sent >= 44);
+
+    // Replies of several sensors go through the same converter, in order.
+    Bench two({QStringLiteral("fls@1"), QStringLiteral("fls@2")});
+    two.line.setFaults(faults);
+    two.wire->deliver(Frame::request(1, Cmd::ReadIdentification) + Frame::request(2, Cmd::ReadIdentification));
+    QTRY_COMPARE_WITH_TIMEOUT(two.wire->written(), Bench::identification(1) + Bench::identification(2), kWait);
+}
+
+void TestVirtualLine::theConverterKeepsTheSensorsPause()
+{
+    // A sensor pausing 40 ms in the middle of its reply: more than two
+    // periods of the converter, so its halves never share a burst.
+    Bench bench({QStringLiteral("fls@1")});
+    LineFaults faults;
+    faults.chunkPeriod = 16ms;
+    faults.splitGap = 40ms;
+    bench.line.setFaults(faults);
+    const QByteArray reply = Bench::identification(1);
+    bench.wire->deliver(Frame::request(1, Cmd::ReadIdentification));
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire->written(), reply, kWait);
+    QByteArray before;
+    for (const QByteArray &burst : bench.wire->writes()) {
+        if (before.size() >= reply.size() / 2)
+            break;
+        before += burst;
+    }
+    QCOMPARE(before, reply.left(reply.size() / 2));
+}
+
+void TestVirtualLine::switchingTheConverterOffHandsOverWhatItHolds()
+{
+    Bench bench({QStringLiteral("fls@1")});
+    LineFaults faults;
+    faults.chunkPeriod = 16ms;
+    bench.line.setFaults(faults);
+    const QByteArray table = bench.line.sensor(1)->handle(Frame::request(1, Cmd::ReadTable)).reply;
+    bench.wire->deliver(Frame::request(1, Cmd::ReadTable));
+    QTest::qWait(20); // part of it is through
+    QVERIFY(bench.wire->written().size() < table.size());
+    bench.line.setFaults({});
+    QCOMPARE(bench.wire->written(), table);
+    // Without it, a reply is one write again.
+    bench.wire->clear();
+    bench.wire->deliver(Frame::request(1, Cmd::ReadTable));
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire->writes().size(), 1, kWait);
+    QCOMPARE(bench.wire->writes().first(), table);
+}
+
+void TestVirtualLine::repliesSentAreCounted()
+{
+    Bench bench({QStringLiteral("fls@1"), QStringLiteral("kv510@2")});
+    QByteArray requests;
+    for (int i = 0; i < 3; ++i)
+        requests += Frame::request(1, Cmd::ReadSettings);
+    requests += Frame::request(2, Cmd::ReadSettings) + Frame::request(2, Cmd::ReadTable)
+                + Frame::request(1, Cmd::ReadIdentification) + Frame::searchBroadcast();
+    bench.wire->deliver(requests);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire->writes().size(), 7, kWait);
+    QCOMPARE(bench.line.sensor(1)->readingsRepliesSent(), 3);
+    QCOMPARE(bench.line.sensor(1)->tableRepliesSent(), 0);
+    QCOMPARE(bench.line.sensor(2)->readingsRepliesSent(), 1);
+    QCOMPARE(bench.line.sensor(2)->tableRepliesSent(), 1);
+    QCOMPARE(bench.line.readingsRepliesSent(), 4);
+    QCOMPARE(bench.line.tableRepliesSent(), 1);
+
+    // A dropped reply never left; a corrupted one did.
+    LineFaults faults;
+    faults.dropRate = 1.0;
+    bench.line.setFaults(faults);
+    bench.wire->deliver(Frame::request(1, Cmd::ReadSettings) + Frame::request(2, Cmd::ReadTable));
+    faults.dropRate = 0.0;
+    faults.corruptRate = 1.0;
+    bench.line.setFaults(faults);
+    bench.wire->deliver(Frame::request(2, Cmd::ReadSettings));
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire->writes().size(), 8, kWait);
+    QCOMPARE(bench.line.readingsRepliesSent(), 5);
+    QCOMPARE(bench.line.tableRepliesSent(), 1);
+
+    LineConsole console(&bench.line);
+    const QJsonObject state = QJsonDocument::fromJson(console.execute(QStringLiteral("state")).output.toUtf8()).object();
+    QCOMPARE(state.value(QStringLiteral("readingsRepliesSent")).toInt(), 5);
+    QCOMPARE(state.value(QStringLiteral("tableRepliesSent")).toInt(), 1);
+    const QJsonArray devices = state.value(QStringLiteral("devices")).toArray();
+    QCOMPARE(devices.at(0).toObject().value(QStringLiteral("readingsSent")).toInt(), 3);
+    QCOMPARE(devices.at(1).toObject().value(QStringLiteral("readingsSent")).toInt(), 2);
+    QCOMPARE(devices.at(1).toObject().value(QStringLiteral("tablesSent")).toInt(), 1);
+}
+
 void TestVirtualLine::wrongAddressAnswersAsAnotherSensor()
 {
     Bench bench({QStringLiteral("fls@1"), QStringLiteral("fls@2")});
@@ -275,6 +384,12 @@ void TestVirtualLine::consoleSetsFaultsAndLevels()
     QVERIFY(console.execute(QStringLiteral("garbage-rate 0.1")).ok);
     QVERIFY(console.execute(QStringLiteral("split 20")).ok);
     QVERIFY(console.execute(QStringLiteral("wrong-address 7")).ok);
+    QVERIFY(console.execute(QStringLiteral("chunk 16")).ok);
+    QCOMPARE(bench.line.faults().chunkPeriod, 16ms);
+    QCOMPARE(bench.line.state().value(QStringLiteral("faults")).toObject().value(QStringLiteral("chunkMs")).toInt(),
+             16);
+    QVERIFY(console.execute(QStringLiteral("chunk 0")).ok);
+    QCOMPARE(bench.line.faults().chunkPeriod, 0ms);
     QCOMPARE(bench.line.faults().dropRate, 0.25);
     QCOMPARE(bench.line.faults().corruptRate, 0.5);
     QCOMPARE(bench.line.faults().garbageRate, 0.1);
@@ -313,6 +428,10 @@ void TestVirtualLine::consoleRefusesBadCommands_data()
     QTest::newRow("no such sensor") << "level 5 99";
     QTest::newRow("level not a number") << "level high";
     QTest::newRow("negative split") << "split -1";
+    QTest::newRow("negative chunk") << "chunk -1";
+    QTest::newRow("chunk not a number") << "chunk fast";
+    QTest::newRow("chunk beyond a second") << "chunk 1001";
+    QTest::newRow("chunk without period") << "chunk";
     QTest::newRow("no garbage") << "garbage 0";
     QTest::newRow("address too big") << "wrong-address 300";
     QTest::newRow("noise not a number") << "noise abc";
