@@ -348,9 +348,9 @@ void VirtualLine::deliverDue()
     while (const auto delivery = m_converter->takeDue(now())) {
         if (!m_transport)
             continue;
-        trace(QStringLiteral("-> %1 (burst at %2 ms)")
+        trace(QStringLiteral("-> %1 (converter tick %2)")
                   .arg(hex(delivery->bytes))
-                  .arg(double(delivery->at.count()) / 1e6, 0, 'f', 1));
+                  .arg(double(delivery->at.count()) / 1e9, 0, 'f', 4));
         if (!m_transport->write(delivery->bytes))
             trace(QStringLiteral("   write failed: nobody reads the line"));
     }
