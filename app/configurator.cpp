@@ -13,6 +13,7 @@
 #include "devices/angle/aq420device.h"
 #include "devices/fls/flsdevice.h"
 #include "devices/fls/flsparameters.h"
+#include "devices/fls/flsreplies.h"
 #include "devices/tag/wiredtagdevice.h"
 #include "devices/wireless/bledevice.h"
 #include "link/devicelink.h"
@@ -21,6 +22,7 @@
 #include "link/pollcycle.h"
 #include "link/portconnection.h"
 #include "link/protocol.h"
+#include "link/receivepath.h"
 #include "link/ringbuffer.h"
 #include "link/sharedtimers.h"
 #include "emulator/virtualline.h"
@@ -120,6 +122,7 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
     initCoreResources();
     m_ringBuffer = new RingBuffer(kReceiveBufferSize, this);
     m_ringBuffer->setup();
+    m_receive = std::make_unique<ReceivePath>(m_ringBuffer);
     m_log = new EventLog(QStringLiteral("log.txt"), this);
     ui->setupUi(this);
     m_port = new PortConnection(this);
@@ -431,9 +434,7 @@ quint8 Configurator::activeStep() const
 
 void Configurator::getDataFromPort(QByteArray &data)
 {
-    // A block that does not fit is dropped whole: half a reply is useless.
-    m_ringBuffer->write(reinterpret_cast<const quint8 *>(data.constData()),
-                        quint32(data.size()));
+    m_receive->received(data);
 }
 
 void Configurator::pollingToSerialTimer()
@@ -451,20 +452,34 @@ void Configurator::pollingToSerialTimer()
 void Configurator::parceDataFromCOMPort()
 {
     m_step = activeStep();
-    const quint32 n = m_ringBuffer->count();
-    if (n == 0)
+    // The wired page's replies are frames, cut out whole however the
+    // converter delivered them; the search answer and the bootloader's
+    // bytes are not, and go on as one block.
+    const bool framed = m_isFLS && !m_isWiredTag && m_step != Protocol::Step::Search
+                        && (m_step < Protocol::Step::FirstFirmwareStep
+                            || m_step > Protocol::Step::LastFirmwareStep);
+    if (!m_receive->hasWork(framed))
         return;
-    QByteArray block(int(n), '\0');
-    m_ringBuffer->read(reinterpret_cast<quint8 *>(block.data()), n);
-    const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
-    if (m_isWiredTag)
-        m_step = m_tag->parseReply(int(n), bytes, m_step);
-    else if (m_isFLS)
-        m_step = m_fls->parseReply(int(n), bytes, m_step);
-    else if (m_isBLE)
-        m_step = m_ble->parseReply(int(n), bytes, m_step);
-    else if (m_isAQ420)
-        m_step = m_aq420->parseReply(int(n), bytes, m_step);
+    int drained = 0;
+    const QList<QByteArray> blocks = framed
+        ? m_receive->takeReplies(FlsReplies::replyLengths(), &drained)
+        : QList<QByteArray>{m_receive->takeRaw()};
+    // Bytes that form no reply yet (a damaged one, another's half) still
+    // show that the line lives.
+    if (framed && blocks.isEmpty() && drained > 0 && m_fls->isDeviceConnected())
+        m_fls->resetTimerDeviceConnected();
+    for (const QByteArray &block : blocks) {
+        const int n = int(block.size());
+        const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
+        if (m_isWiredTag)
+            m_step = m_tag->parseReply(n, bytes, m_step);
+        else if (m_isFLS)
+            m_step = m_fls->parseReply(n, bytes, m_step);
+        else if (m_isBLE)
+            m_step = m_ble->parseReply(n, bytes, m_step);
+        else if (m_isAQ420)
+            m_step = m_aq420->parseReply(n, bytes, m_step);
+    }
     if (m_isFLS)
         m_fls->setStep(m_step);
 }
@@ -482,7 +497,7 @@ void Configurator::recieveQueueSurveyDevice(int index)
 
 void Configurator::cleanRingBuffer()
 {
-    m_ringBuffer->clear();
+    m_receive->clear();
 }
 
 // ---------------------------------------------------------------- serial link
@@ -1628,5 +1643,8 @@ void Configurator::readTable()
     LocalWait::forTime(kAfterTableRead);
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     parceDataFromCOMPort();
+    // No table came: the poll must not stay on a step that sends nothing.
+    if (m_fls->getStep() == Protocol::Command::ReadTable)
+        m_fls->setStep(Protocol::Step::ReadSettings);
     writeLogFile(QStringLiteral("Read tar table"));
 }

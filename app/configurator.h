@@ -13,6 +13,8 @@
 #include <QTranslator>
 #include <QVector>
 
+#include <memory>
+
 #include "calibration/engineermenuqdialog.h"
 #include "calibration/litertopercent.h"
 #include "devices/fls/flsdevice.h"
@@ -31,6 +33,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class ReceivePath;
 class RingBuffer;
 class VirtualLine;
 class WiredTagDevice;
@@ -55,6 +58,7 @@ public:
     Ui::Configurator *form() const { return ui; }
     PortConnection *portConnection() const { return m_port; }
     RingBuffer *receiveBuffer() const { return m_ringBuffer; }
+    ReceivePath *receivePath() const { return m_receive.get(); }
     FLSDevice *flsDevice() const { return m_fls; }
     BLEDevice *bleDevice() const { return m_ble; }
     AQ420Device *aq420Device() const { return m_aq420; }
@@ -232,6 +236,7 @@ private:
     Ui::Configurator *ui;
     StartupOptions m_options;
     RingBuffer *m_ringBuffer;
+    std::unique_ptr<ReceivePath> m_receive;
     EventLog *m_log;
     QTimer *m_logTimer;
     PortConnection *m_port;

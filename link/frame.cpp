@@ -53,39 +53,6 @@ QByteArray Frame::writeKey()
     return key;
 }
 
-QList<QByteArray> Frame::splitReplies(const QByteArray &block)
-{
-    QList<QByteArray> frames;
-    const auto *bytes = reinterpret_cast<const quint8 *>(block.constData());
-    const int size = int(block.size());
-    int start = 0;
-    while (start < size) {
-        if (bytes[start] != Protocol::kReplyPrefix) {
-            frames << block.mid(start);
-            break;
-        }
-        int end = -1;
-        quint8 crc = 0;
-        for (int i = start; i < size; ++i) {
-            const quint8 one = crc ^ bytes[i];
-            crc = crc8(&one, 1);
-            const int length = i + 1 - start;
-            if (length >= Protocol::kMinReplyLength && crc == 0
-                && (i + 1 == size || bytes[i + 1] == Protocol::kReplyPrefix)) {
-                end = i + 1;
-                break;
-            }
-        }
-        if (end < 0) {
-            frames << block.mid(start);
-            break;
-        }
-        frames << block.mid(start, end - start);
-        start = end;
-    }
-    return frames;
-}
-
 bool Frame::hasValidCrc(const QByteArray &frame)
 {
     if (frame.size() < 2)

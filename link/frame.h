@@ -5,7 +5,7 @@
 #include <QtGlobal>
 
 // Builds request frames and checks reply frames of the sensor line.
-// Frames carry no length field: a reply is whatever one parse tick drained.
+// Frames carry no length field; ReplyAssembler cuts received bytes into them.
 class Frame
 {
 public:
@@ -27,11 +27,6 @@ public:
     static QByteArray reply(quint8 address, quint8 command, const QByteArray &payload = {});
 
     static QByteArray writeKey();
-    // Cuts a block that may hold several replies back to back into frames.
-    // With no length field, a frame ends where the CRC over it comes to 0
-    // (a closed frame's CRC always does) and the next byte starts a reply.
-    // A block that does not start with a reply comes back whole.
-    static QList<QByteArray> splitReplies(const QByteArray &block);
     static bool hasValidCrc(const QByteArray &frame);
     static Verdict check(const QByteArray &block, quint8 polledAddress);
 

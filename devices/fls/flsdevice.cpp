@@ -9,6 +9,7 @@
 #include "link/frame.h"
 #include "link/localwait.h"
 #include "link/protocol.h"
+#include "link/replyassembler.h"
 #include "link/sharedtimers.h"
 #include "ui_configurator.h"
 #include "widgets/switch.h"
@@ -113,8 +114,10 @@ quint8 FLSDevice::parseReply(int length, const quint8 *data, quint8 step)
         return takeSearchAnswer(block);
     // A poll reply and the answer to a command can meet in one parse tick;
     // each is decoded on its own.
+    const QList<QByteArray> frames = ReplyAssembler::cut(block, FlsReplies::replyLengths());
+    if (frames.isEmpty()) // a damaged reply: no fields to read, but a sign of life
+        return block.isEmpty() ? step : parseFrame(block, step);
     quint8 next = step;
-    const QList<QByteArray> frames = Frame::splitReplies(block);
     for (const QByteArray &frame : frames)
         next = parseFrame(frame, next);
     return next;
@@ -442,6 +445,8 @@ void FLSDevice::decodeIdentification(const QByteArray &reply, int index)
 
 void FLSDevice::decodeTable(const QByteArray &reply)
 {
+    // The poll goes on with the readings, whatever the table held.
+    m_link->setStep(Protocol::Step::ReadSettings);
     const auto values = FlsReplies::decodeTable(reply);
     if (values) {
         for (int column = 0; column < 2; ++column) {

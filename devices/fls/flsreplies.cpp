@@ -1,6 +1,8 @@
 #include "flsreplies.h"
 
 #include "link/frame.h"
+#include "link/protocol.h"
+#include "link/replyassembler.h"
 
 #include <QVector>
 #include <QtEndian>
@@ -26,6 +28,27 @@ const uchar *at(const QByteArray &reply, int offset)
     return reinterpret_cast<const uchar *>(reply.constData()) + offset;
 }
 } // namespace
+
+const ReplyLengths &FlsReplies::replyLengths()
+{
+    namespace C = Protocol::Command;
+    static const ReplyLengths lengths = [] {
+        ReplyLengths table{
+            {C::ReadSettings, {24, 25, 29}},
+            {C::ReadIdentification, {kIdentificationLength}},
+            {C::ReadTable, {kTableLength}},
+        };
+        for (const quint8 password : {C::SetPassword, C::EnterPassword, C::WrongPassword})
+            table.set(password, {kEchoLength, kPasswordAnswerLength});
+        for (const quint8 echoed :
+             {C::WriteSettings, C::SetAddress, C::WriteTable, C::SetFull, C::SetEmpty,
+              C::ManualEmpty, C::ManualFull, C::ShiftEmpty, C::ShiftFull, C::Reset,
+              C::SendSerialNumber, C::CalibrateHorizon, C::SetAlarmLevel})
+            table.set(echoed, {kEchoLength});
+        return table;
+    }();
+    return lengths;
+}
 
 FlsModel FlsReplies::modelFromByte(quint8 modelByte)
 {
@@ -90,6 +113,18 @@ std::optional<QVector<quint16>> FlsReplies::decodeTable(const QByteArray &reply)
     for (int i = 0; i < 2 * kTableRows; ++i)
         values << qFromBigEndian<quint16>(at(reply, kTableData + 2 * i));
     return values;
+}
+
+std::optional<FlsPasswordAnswer> FlsReplies::passwordAnswer(const QByteArray &reply)
+{
+    if (reply.size() < kEchoLength)
+        return std::nullopt;
+    switch (quint8(reply.at(Protocol::kCommandOffset))) {
+    case Protocol::Command::EnterPassword: return FlsPasswordAnswer::Accepted;
+    case Protocol::Command::WrongPassword: return FlsPasswordAnswer::Wrong;
+    case Protocol::Command::SetPassword: return FlsPasswordAnswer::Stored;
+    default: return std::nullopt;
+    }
 }
 
 QString FlsReplies::modelName(FlsModel model)

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class ReplyLengths;
+
 // Model kinds of the wired fuel level sensor, told apart by the model byte
 // of the settings reply.
 enum class FlsModel { None, KV510, KV210, KV260, KV610, Generic };
@@ -37,6 +39,13 @@ struct FlsIdentification {
     quint16 firmware = 0;
 };
 
+// What the sensor answers to a password frame (0xF7 or 0xF8).
+enum class FlsPasswordAnswer {
+    Accepted, // 0xF8: password right, or no protection
+    Wrong,    // 0xFD: password wrong, or protected
+    Stored,   // 0xF7: new password stored, or not protected
+};
+
 // Widget-free decoding of the wired sensor's replies. Replies carry no
 // length field, so every decoder checks the length before it reads a field
 // and refuses what is too short.
@@ -48,6 +57,14 @@ public:
     static constexpr int kTableLength = 84;          // 40 values up to offset 82 and the CRC
     static constexpr int kTableRows = 20;
 
+    static constexpr int kEchoLength = 4;            // prefix, address, command, CRC
+    static constexpr int kPasswordAnswerLength = 8;  // an answer may carry the 4 password bytes
+
+    // The lengths each reply of the wired sensor may have, for the reply
+    // assembler: the readings reply comes in three lengths, every command
+    // that changes the sensor is answered by its bare echo.
+    static const ReplyLengths &replyLengths();
+
     static FlsModel modelFromByte(quint8 modelByte);
     // The model byte sits at offset 21, 23 or 27 for replies of 24, 25 or
     // 29 bytes; any other length names no model.
@@ -56,6 +73,10 @@ public:
     static std::optional<FlsIdentification> decodeIdentification(const QByteArray &reply);
     // The sensor's calibration table: 20 levels then 20 volumes, high byte first.
     static std::optional<QVector<quint16>> decodeTable(const QByteArray &reply);
+
+    // A password answer from a whole frame (prefix, CRC and address already
+    // checked by the caller); nothing for any other reply.
+    static std::optional<FlsPasswordAnswer> passwordAnswer(const QByteArray &reply);
 
     static QString modelName(FlsModel model); // "KV510", ..., "FLS"
     // "x.y.z" from the last three decimal digits of the version.

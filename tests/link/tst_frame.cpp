@@ -64,24 +64,6 @@ private slots:
         QCOMPARE(Frame::writeKey().size(), 3);
     }
 
-    void splittingBackToBackReplies()
-    {
-        const QByteArray settings = Frame::reply(1, 0xF0, QByteArray(21, '\x11'));
-        const QByteArray horizon = Frame::reply(1, 0xAA);
-        const QByteArray id = Frame::reply(1, 0xFC, QByteArrayLiteral("\x3E\x00\x3E\x3E\x01\x02"));
-        QCOMPARE(Frame::splitReplies(settings + horizon), (QList<QByteArray>{settings, horizon}));
-        QCOMPARE(Frame::splitReplies(horizon + id + settings),
-                 (QList<QByteArray>{horizon, id, settings}));
-        QCOMPARE(Frame::splitReplies(id), QList<QByteArray>{id}); // 0x3E inside stays inside
-        // Garbage after a reply, or a block that is no reply, is left whole.
-        const QByteArray garbage = QByteArrayLiteral("\x01\x02\x03");
-        QCOMPARE(Frame::splitReplies(horizon + garbage), (QList<QByteArray>{horizon + garbage}));
-        QCOMPARE(Frame::splitReplies(garbage), QList<QByteArray>{garbage});
-        // A reply cut short stays one (bad) frame.
-        QCOMPARE(Frame::splitReplies(settings.left(10)), QList<QByteArray>{settings.left(10)});
-        QVERIFY(Frame::splitReplies(QByteArray()).isEmpty());
-    }
-
     void bigEndianPayloads()
     {
         QCOMPARE(Frame::bigEndian16(0x1234).toHex(), QByteArray("1234"));
