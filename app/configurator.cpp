@@ -647,23 +647,35 @@ void Configurator::setupBtnService(bool portOpen)
     if (LanguageFile::load(m_menuTranslator, LanguageFile::translationsDir()))
         QCoreApplication::installTranslator(&m_menuTranslator);
 
-    auto *menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("menuService"));
-    menu->addAction(tr("Обновить прошивку"));
-    menu->addAction(tr("Отменить несохранённые настройки"));
-    menu->addAction(tr("Загрузить заводские настройки"));
-    menu->addAction(tr("Инженерное меню"));
-    if (!portOpen)
-        menu->addAction(tr("Дистанционное управление"));
-    menu->addAction(tr("Безопасность"));
-    const auto actions = menu->actions();
-    for (QAction *action : actions)
-        connect(action, &QAction::triggered, this, &Configurator::slotServiceBtn);
-    menu->setStyleSheet(QLatin1String(kMenuStyle));
-    ui->pushButtonService->setMenu(menu);
+    // One menu for the whole run, its entries rebuilt in place: the port may
+    // close while an action of the menu is still running (a lost converter
+    // during its confirmation), so neither the menu nor an action may go.
+    if (!m_serviceMenu) {
+        m_serviceMenu = new QMenu(this);
+        m_serviceMenu->setObjectName(QStringLiteral("menuService"));
+        m_serviceMenu->setStyleSheet(QLatin1String(kMenuStyle));
+        for (int i = 0; i < kServiceEntries; ++i) {
+            auto *action = new QAction(m_serviceMenu);
+            connect(action, &QAction::triggered, this, &Configurator::slotServiceBtn);
+            m_serviceActions << action;
+        }
+    }
+    const QString texts[kServiceEntries] = {
+        tr("Обновить прошивку"),       tr("Отменить несохранённые настройки"),
+        tr("Загрузить заводские настройки"), tr("Инженерное меню"),
+        tr("Дистанционное управление"), tr("Безопасность")};
+    const auto shown = m_serviceMenu->actions();
+    for (QAction *action : shown)
+        m_serviceMenu->removeAction(action);
+    for (int i = 0; i < kServiceEntries; ++i) {
+        m_serviceActions[i]->setText(texts[i]);
+        // Remote control builds lines for a terminal, not for this line.
+        if (i == kRemoteControlEntry && portOpen)
+            continue;
+        m_serviceMenu->addAction(m_serviceActions[i]);
+    }
+    ui->pushButtonService->setMenu(m_serviceMenu);
     ui->pushButtonService->show();
-    delete m_serviceMenu;
-    m_serviceMenu = menu;
 }
 
 bool Configurator::activeSensorConnected() const
@@ -833,6 +845,9 @@ void Configurator::connectKind(DeviceKind kind)
     const QString name = chosenPortName();
     if (!name.isEmpty())
         m_port->openSerialPort(name);
+    else // the box holds only its "connect a converter" line
+        writeLogFile(QStringLiteral("Error open port ")
+                     + ui->comboBox_SerialPort->currentText().simplified());
 
     SharedTimers::pollTimer()->start(kind == DeviceKind::AQ420 ? PollTiming::kAnglePollInterval
                                                                : PollTiming::kPollInterval);
@@ -1370,7 +1385,10 @@ void Configurator::on_lineEditMaxLevelDUT_textEdited(const QString &)
 void Configurator::on_comboBox_NetNumDUT_activated(int index)
 {
     m_currentAddress = m_addresses.at(index);
-    m_pollIndex = index < m_addresses.count() ? index : 0;
+    // The page keeps records for the sensors it listed, no more.
+    m_pollIndex = index >= 0 && index < m_addresses.count() && index < FLSDevice::kMaxSensors
+        ? index
+        : 0;
     m_fls->link()->setPolledIndex(m_pollIndex);
     m_fls->setStep(Protocol::Step::ReadSettings);
     writeLogFile(QStringLiteral("Change current net num"));
@@ -1408,6 +1426,14 @@ void Configurator::writeParamToDevice()
     }
     SharedTimers::pollTimer()->stop();
     m_oldSetting = FlsSettingsRecord();
+    // Both frames go to the sensor whose settings the form shows: the
+    // round robin may be polling another one at this moment.
+    const quint8 target = m_fls->getNetNum();
+    // What a retry after a failed write must send again: the resolution the
+    // sensor reported, or the one the engineer chose.
+    const bool wasTwelveBit = m_fls->is12Bit();
+    const bool hadWrite1023 = m_fls->write1023();
+    const bool hadWrite4095 = m_fls->write4095();
     // What the engineer typed, to put back if the sensor does not take it:
     // the read-back below refills the form from the sensor.
     const QString typedMode = ui->comboBox_ModeDUT->currentText();
@@ -1428,8 +1454,7 @@ void Configurator::writeParamToDevice()
     QByteArray settings;
     settings.append(char(mode));
     settings.append(char(filtration));
-    m_port->writeData(Frame::writeRequest(m_fls->getNetNum(), Protocol::Command::WriteSettings,
-                                          settings));
+    m_port->writeData(Frame::writeRequest(target, Protocol::Command::WriteSettings, settings));
     m_oldSetting.mode = mode;
     m_oldSetting.dopmode = m_oldSetting.filtr = filtration;
 
@@ -1437,10 +1462,11 @@ void Configurator::writeParamToDevice()
     LocalWait::forTime(kAfterSettingsWrite);
     parceDataFromCOMPort();
 
-    m_port->writeData(Frame::writeRequest(m_addresses.at(m_pollIndex), Protocol::Command::SetAddress,
+    m_port->writeData(Frame::writeRequest(target, Protocol::Command::SetAddress,
                                           QByteArray(1, char(newAddress))));
     m_oldSetting.netnum = quint32(newAddress);
 
+    m_fls->followAddressAfterSearch(quint8(newAddress));
     m_fls->setStep(Protocol::Step::Search);
     SharedTimers::pollTimer()->start(kWritePollInterval);
     m_fls->setFormRefresh(true);
@@ -1461,10 +1487,9 @@ void Configurator::writeParamToDevice()
         ui->comboBox_FiltrDUT->setCurrentIndex(typedFiltration);
         ui->lineEditMaxLevelDUT->setText(typedMaxLevel);
         ui->lineEditNetNumDUT->setText(typedAddress);
-        const bool typedTwelveBit = typedMaxLevel == QLatin1String("4095");
-        m_fls->setResolution(typedTwelveBit);
-        m_fls->setWrite4095(typedTwelveBit);
-        m_fls->setWrite1023(!typedTwelveBit);
+        m_fls->setResolution(wasTwelveBit);
+        m_fls->setWrite4095(hadWrite4095);
+        m_fls->setWrite1023(hadWrite1023);
         m_fls->setChanged(true); // the marks stay until it is written
         DynamicQDialog::show(this, tr("Некоторые параметры не были записаны\nПовторите"));
     }

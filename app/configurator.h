@@ -278,5 +278,8 @@ private:
     QTimer *m_markTimer = nullptr;
     QLabel *m_statusUp = nullptr;
     QLabel *m_statusModel = nullptr;
+    static constexpr int kServiceEntries = 6;
+    static constexpr int kRemoteControlEntry = 4;
     QMenu *m_serviceMenu = nullptr;
+    QVector<QAction *> m_serviceActions;
 };

@@ -136,7 +136,8 @@ quint8 FLSDevice::parseFrame(const QByteArray &block, quint8 step)
         return step;
 
     const int index = m_link->polledIndex();
-    if (Frame::check(block, m_link->polledAddress()) == Frame::Verdict::Accepted) {
+    if (index >= 0 && index < kMaxSensors
+        && Frame::check(block, m_link->polledAddress()) == Frame::Verdict::Accepted) {
         switch (quint8(block.at(Protocol::kCommandOffset))) {
         case Protocol::Command::ReadSettings:
             decodeSettings(block, index);
@@ -177,24 +178,56 @@ quint8 FLSDevice::takeSearchAnswer(const QByteArray &block)
         return Protocol::Step::Search;
     }
     // A late reply to a command (the echo of an address change, say) is a
-    // whole frame, not a list of addresses: wait for the real answer.
-    if (block.size() >= Protocol::kMinReplyLength
-        && quint8(block.at(0)) == Protocol::kReplyPrefix && Frame::hasValidCrc(block))
+    // whole frame, not a list of addresses; it may come alone or just before
+    // the answer in the same tick.
+    QByteArray answer = block;
+    while (const int length = leadingReplyLength(answer))
+        answer.remove(0, length);
+    if (answer.isEmpty())
         return Protocol::Step::Search;
-    const AddressList list(block);
+    // The line holds at most three sensors; an answer naming more (noise,
+    // or a fourth sensor) must not reach past the three records.
+    QByteArray found = answer.left(kMaxSensors);
+    if (answer.size() > kMaxSensors)
+        emit signalWriteLog(QStringLiteral("More than %1 sensors answered, ignored: %2")
+                                .arg(kMaxSensors)
+                                .arg(AddressList(answer.mid(kMaxSensors)).joined()));
+    // After a write the page goes on with the sensor it wrote, wherever
+    // that sensor now stands in the answer.
+    if (m_followAddress) {
+        const int at = found.indexOf(char(*m_followAddress));
+        if (at > 0) {
+            found.remove(at, 1);
+            found.prepend(char(*m_followAddress));
+        }
+        m_followAddress.reset();
+    }
+    const AddressList list(found);
     m_link->setAddresses(list);
     m_netnum = list.first();
     ui->lineEditNetNumDUT->setText(QString::number(m_netnum));
     ui->comboBox_NetNumDUT->clear();
-    for (const char address : block)
+    for (const char address : found)
         ui->comboBox_NetNumDUT->addItem(QString::number(quint8(address)));
     ui->label_ListDevDUT->setText(list.joined());
     SharedTimers::parseTimer()->start(list.count() > 1 ? PollTiming::kParseIntervalSeveral
                                                        : PollTiming::kParseInterval);
-    emit copyNetNumToParent(block);
+    emit copyNetNumToParent(found);
     emit copyQueueSurveyDevice(0);
     m_link->setStep(Protocol::Step::ReadSettings);
     return Protocol::Step::ReadSettings;
+}
+
+int FLSDevice::leadingReplyLength(const QByteArray &bytes)
+{
+    if (bytes.size() < Protocol::kMinReplyLength || quint8(bytes.at(0)) != Protocol::kReplyPrefix)
+        return 0;
+    const auto &lengths = FlsReplies::replyLengths().of(quint8(bytes.at(Protocol::kCommandOffset)));
+    for (auto it = lengths.rbegin(); it != lengths.rend(); ++it) {
+        if (*it <= bytes.size() && Frame::hasValidCrc(bytes.left(*it)))
+            return *it;
+    }
+    return 0;
 }
 
 void FLSDevice::decodeSettings(const QByteArray &reply, int index)
@@ -253,16 +286,20 @@ void FLSDevice::decodeSettings(const QByteArray &reply, int index)
     ui->label_18DUT->setText(QString::number(first.full));
 
     const bool calibrated = FlsReplies::isCalibrated(rec.empty, rec.full);
-    m_notCalibrated = !calibrated;
-    for (QWidget *w : {static_cast<QWidget *>(ui->label_NeedCalibDUT),
-                       static_cast<QWidget *>(ui->label_AlarmDUT)}) {
-        w->setEnabled(!calibrated);
-        w->setVisible(!calibrated);
+    // The page and its warning show the first sensor; each tile its own.
+    if (firstSensor) {
+        m_notCalibrated = !calibrated;
+        for (QWidget *w : {static_cast<QWidget *>(ui->label_NeedCalibDUT),
+                           static_cast<QWidget *>(ui->label_AlarmDUT)}) {
+            w->setEnabled(!calibrated);
+            w->setVisible(!calibrated);
+        }
     }
     tile->setLabel3Text(calibrated ? tr("Калиброван") : tr("Не калиброван"));
 
     rec.mode = r.modeByte;
     rec.settings = r.settingsByte;
+    rec.kv260Output = r.kv260Output;
     const quint8 code = first.mode & 0x7F;
     if (code == FlsParameters::kModeFrequency) {
         ui->label_FreqValDUT->setText(QString::number(first.level + kFrequencyOffset));
@@ -271,12 +308,10 @@ void FLSDevice::decodeSettings(const QByteArray &reply, int index)
         ui->label_NaprValDUT->setText(QString::number(double(m_voltage), 'f', 2));
     }
 
+    if (firstSensor)
+        refreshSwitchCopies();
+
     if (m_model == FlsModel::KV260) {
-        if (r.kv260Output != m_kv260Copy) {
-            m_kv260Copy = r.kv260Output;
-            m_swSerial->setArmed(true);
-            m_swSerial->setInitialState(m_kv260Copy & 0x10);
-        }
         m_voltage = float(first.level * kAnalogFullScale / 4096.0);
         ui->label_NaprValKV260DUT->setText(QString::number(double(m_voltage), 'f', 2));
         ui->label_NaprNameKV260DUT->show();
@@ -325,29 +360,8 @@ void FLSDevice::fillForm(const FlsSettingsReply &, QString &log)
     m_current.filtr = first.settings;
     m_current.netnum = m_link->addresses().at(0);
 
-    if (m_model == FlsModel::KV510 && first.mode != 0 && first.mode != m_modeCopy) {
-        m_modeCopy = first.mode;
-        m_swInvers->setArmed(true);
-        m_swInvers->setInitialState(first.mode & 0x01);
-    }
-    if (first.settings != m_settingsCopy) {
-        m_settingsCopy = first.settings;
-        if (m_model == FlsModel::KV610) {
-            for (auto [sw, bit] : {std::pair<Switch *, int>{m_swAngle, 4}, {m_swEco, 5},
-                                   {m_swMaster, 3}}) {
-                sw->setArmed(true);
-                sw->setInitialState(first.settings & (1 << bit));
-            }
-        } else {
-            m_swTermo->setArmed(true);
-            m_swTermo->setInitialState(first.settings & 0x80);
-        }
-    }
-
     const bool twelveBit = first.mode & FlsParameters::kTwelveBit;
     setResolution(twelveBit);
-    if (twelveBit)
-        m_modeCopy |= FlsParameters::kTwelveBit;
     ui->lineEditMaxLevelDUT->setText(twelveBit ? QStringLiteral("4095") : QStringLiteral("1023"));
     ui->progressBarLevelDUT->setMaximum(twelveBit ? 4096 : 1024);
     log += twelveBit ? QStringLiteral("max level=4095;") : QStringLiteral("max level=1023;");
@@ -379,6 +393,47 @@ void FLSDevice::fillForm(const FlsSettingsReply &, QString &log)
         case FlsModel::KV610: showStatusMessage(tr("Подключен KV610")); break;
         case FlsModel::None: break;
         }
+    }
+}
+
+void FLSDevice::refreshSwitchCopies()
+{
+    // The switches send whole bytes, so their copies must be what sensor 0
+    // last reported, whatever its model: a stale mode byte would reset the
+    // output mode. A switch is redrawn only when its byte moved.
+    const Record &first = m_records[0];
+    if (first.model == FlsModel::None)
+        return;
+    auto show = [](Switch *sw, bool on) {
+        sw->setArmed(true);
+        sw->setInitialState(on);
+    };
+    if (first.mode != m_modeCopy) {
+        m_modeCopy = first.mode;
+        if (m_model == FlsModel::KV510)
+            show(m_swInvers, first.mode & 0x01);
+    }
+    if (first.settings != m_settingsCopy) {
+        m_settingsCopy = first.settings;
+        if (m_model == FlsModel::KV610) {
+            show(m_swAngle, first.settings & 0x10);
+            show(m_swEco, first.settings & 0x20);
+            show(m_swMaster, first.settings & 0x08);
+        } else {
+            show(m_swTermo, first.settings & 0x80);
+        }
+    }
+    if (m_model == FlsModel::KV260 && first.kv260Output != m_kv260Copy) {
+        m_kv260Copy = first.kv260Output;
+        show(m_swSerial, m_kv260Copy & 0x10);
+    }
+}
+
+void FLSDevice::redrawSwitchesOff()
+{
+    for (Switch *sw : {m_swInvers, m_swAngle, m_swMaster, m_swTermo, m_swEco, m_swSerial}) {
+        sw->setArmed(true);
+        sw->setInitialState(false);
     }
 }
 
@@ -496,6 +551,9 @@ void FLSDevice::resetSettingToDefault()
     m_model = FlsModel::None;
     m_current = m_snapshot = FlsSettingsRecord();
     m_modeCopy = m_settingsCopy = m_kv260Copy = 0;
+    // The switches must show what their copies now say, or a click would
+    // send the opposite of what the engineer sees.
+    redrawSwitchesOff();
     m_firmware = 0;
     m_voltage = 0.0f;
     m_notCalibrated = m_passwordSet = m_changed = m_write1023 = m_write4095 = false;
@@ -503,6 +561,7 @@ void FLSDevice::resetSettingToDefault()
     m_formRefresh = true;
     m_firstReadLog = true;
     m_identification.clear();
+    m_followAddress.reset();
     m_link->reset();
     m_link->setAddresses(AddressList());
     m_link->watchdog()->stop();

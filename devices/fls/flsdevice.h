@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class DeviceLink;
 class QLabel;
@@ -60,6 +61,7 @@ public:
         qint32 full = 0;
         quint8 mode = 0;
         quint8 settings = 0;
+        quint8 kv260Output = 0;
         qint32 serial = 0;
         quint16 firmware = 0;
         FlsModel model = FlsModel::None;
@@ -69,7 +71,7 @@ public:
             temperature = 0;
             level = 0;
             cnt = empty = full = serial = 0;
-            mode = settings = 0;
+            mode = settings = kv260Output = 0;
             firmware = 0;
             model = FlsModel::None;
             stability.clear();
@@ -81,6 +83,9 @@ public:
     quint8 getStep() const;
     void setStep(quint8 step);
     quint8 getNetNum() const { return m_netnum; }
+    // The next search answer puts this address first: after a write the
+    // page goes on showing the sensor it wrote.
+    void followAddressAfterSearch(quint8 address) { m_followAddress = address; }
     bool isDeviceConnected() const;
     void setDeviceConnected(bool connected);
     int polledIndex() const;
@@ -196,6 +201,8 @@ signals:
 
 private:
     quint8 takeSearchAnswer(const QByteArray &block);
+    // Length of a whole reply at the start of the bytes; 0 when none is.
+    static int leadingReplyLength(const QByteArray &bytes);
     quint8 parseFrame(const QByteArray &frame, quint8 step);
     void decodeSettings(const QByteArray &reply, int index);
     void decodeIdentification(const QByteArray &reply, int index);
@@ -203,6 +210,8 @@ private:
     void fillForm(const FlsSettingsReply &reply, QString &log);
     void showStability(int index);
     void applyModeDisplay(quint8 code);
+    void refreshSwitchCopies();
+    void redrawSwitchesOff();
     quint8 passwordReply(const QByteArray &block, quint8 step);
     void showLock(bool locked);
     void addSwitchToWidget();
@@ -216,6 +225,7 @@ private:
     QSerialPort *m_port;
     DeviceLink *m_link;
     quint8 m_netnum = 0;
+    std::optional<quint8> m_followAddress;
     std::array<Record, kMaxSensors> m_records;
     FlsModel m_model = FlsModel::None;
     bool m_formRefresh = true;

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -115,6 +116,64 @@ private slots:
         QVERIFY(!window.isHelpMode());
         QCOMPARE(window.size(), QSize(800, 600));
         QVERIFY(!window.helpLabel());
+    }
+
+    // The converter is lost while a service action waits for its
+    // confirmation: the port closes and the menu's entries change, but the
+    // menu and the running action stay alive until the action is done.
+    void serviceMenuOutlivesALostConverterDuringItsAction()
+    {
+        PseudoTerminal line;
+        StartupOptions options;
+        options.extraPorts << line.slavePath();
+        Configurator window(options);
+        window.connectDevice(QStringLiteral("fls"));
+        QVERIFY(window.portConnection()->isOpen());
+        window.flsDevice()->setDeviceConnected(true);
+        QPointer<QMenu> menu = window.serviceMenu();
+        QPointer<QAction> running;
+        for (QAction *action : menu->actions()) {
+            if (action->text() == QStringLiteral("Отменить несохранённые настройки"))
+                running = action;
+        }
+        QVERIFY(running);
+        int asked = 0;
+        bool aliveWhileAsking = false;
+        DynamicQDialog::setResponder([&](DynamicQDialog &) -> int {
+            if (asked++ == 0) {
+                window.handlerErrorSerial(); // closes the port, rebuilds the menu
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                aliveWhileAsking = menu && running;
+            }
+            return 0;
+        });
+        running->trigger();
+        DynamicQDialog::setResponder({});
+        QVERIFY(aliveWhileAsking);
+        QVERIFY(menu);
+        QVERIFY(running);
+        QCOMPARE(window.serviceMenu(), menu.data());
+        QVERIFY(!window.portConnection()->isOpen());
+        QVERIFY(menuTexts(window).contains(QStringLiteral("Дистанционное управление")));
+    }
+
+    // Every port busy: the box holds only its "connect" line, and pressing a
+    // device button says in the log that no port could be opened.
+    void noRealPortIsLogged()
+    {
+        DialogRecorder dialogs;
+        PortList::setSystemPortsProvider(
+            [] { return QVector<PortList::Port>{{QStringLiteral("ttyUSB0"), true}}; });
+        Configurator window;
+        PortList::setSystemPortsProvider([] { return QVector<PortList::Port>{}; });
+        window.writeLogFileNoParams();
+        QFile::remove(QStringLiteral("log.txt"));
+        window.connectDevice(QStringLiteral("fls"));
+        window.writeLogFileNoParams();
+        QFile log(QStringLiteral("log.txt"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral(" -- Error open port ")));
+        QVERIFY(!window.portConnection()->isOpen());
     }
 
     void helpButtonLogs()

@@ -14,6 +14,7 @@
 #include "widgets/switch.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -818,6 +819,150 @@ private slots:
         QCOMPARE(ui->label_SerNumVal->text(), QStringLiteral("700001"));
         QCOMPARE(fls->statusLabel()->text(), QStringLiteral("Датчик подключен"));
         QCOMPARE(ui->lineEditNetNumDUT->text(), QStringLiteral("1"));
+    }
+
+    // Four sensors answer the search: the line holds three, the fourth is
+    // ignored and logged, and no choice reaches past the three records.
+    void aFourthSensorIsIgnored()
+    {
+        Bench bench({QStringLiteral("fls@1"), QStringLiteral("fls@2"), QStringLiteral("fls@3"),
+                     QStringLiteral("fls@4")});
+        LogMark log;
+        QVERIFY(bench.connectSensor());
+        auto *ui = bench.ui();
+        QCOMPARE(ui->comboBox_NetNumDUT->count(), 3);
+        QCOMPARE(ui->label_ListDevDUT->text(), QStringLiteral("1,2,3"));
+        QCOMPARE(bench.window().addressList().bytes(), QByteArray::fromHex("010203"));
+        QVERIFY(log.hasLine(QStringLiteral("More than 3 sensors answered, ignored: 4")));
+        // A choice beyond the list (a stale box) falls back to the first sensor.
+        bench.window().on_comboBox_NetNumDUT_activated(3);
+        QCOMPARE(bench.window().pollIndex(), 0);
+        QCOMPARE(bench.fls()->polledIndex(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.fls()->record(2).serial == 700003, 10000);
+    }
+
+    // With two sensors the round robin may poll the second one just when the
+    // engineer writes the first: both frames still go to the first, and the
+    // page goes on showing it at its new address.
+    void aWriteGoesToTheSensorShown()
+    {
+        Bench bench({QStringLiteral("kv510@1"), QStringLiteral("kv210@2")});
+        DialogRecorder dialogs;
+        QVERIFY(bench.connectSensor());
+        auto *ui = bench.ui();
+        QTRY_COMPARE_WITH_TIMEOUT(bench.window().pollIndex(), 1, 5000);
+        typeInto(ui->lineEditNetNumDUT, QStringLiteral("7"));
+        QVERIFY(choose(ui->comboBox_ModeDUT, QStringLiteral("Частотный")));
+        LogMark log;
+        const int mark = bench.requestCount();
+        bench.window().on_ButtonWriteParamDUT_clicked();
+        const QList<QByteArray> settings = bench.sentSince(mark, kWriteSettings);
+        const QList<QByteArray> address = bench.sentSince(mark, kSetAddress);
+        QCOMPARE(settings.size(), 1);
+        QCOMPARE(address.size(), 1);
+        QCOMPARE(quint8(settings.first().at(1)), quint8(1));
+        QCOMPARE(quint8(address.first().at(1)), quint8(1));
+        QVERIFY(bench.sensor(7));
+        QCOMPARE(int(bench.sensor(7)->modelByte()), 0x01);
+        QCOMPARE(int(bench.sensor(7)->mode()), 0x04);
+        QVERIFY(bench.sensor(2)); // the other sensor keeps its address and mode
+        QCOMPARE(int(bench.sensor(2)->mode()), 0x00);
+        QVERIFY(log.hasLine(QStringLiteral("Write param to device succesfull")));
+        QVERIFY(dialogs.messages().isEmpty());
+        QCOMPARE(ui->label_ListDevDUT->text(), QStringLiteral("7,2"));
+        QCOMPARE(bench.fls()->getNetNum(), quint8(7));
+    }
+
+    // Two KV260 that differ in their output byte and calibration: the page's
+    // copies and warning keep following the first sensor, round after round.
+    void thePageFollowsTheFirstSensorOnly()
+    {
+        Bench bench({QStringLiteral("kv260@1:out=0x10"),
+                     QStringLiteral("kv260@2:out=0x00,empty=5000,full=20000")});
+        QVERIFY(bench.connectSensor());
+        FLSDevice *fls = bench.fls();
+        QTRY_VERIFY_WITH_TIMEOUT(fls->record(1).serial == 700002, 8000);
+        QElapsedTimer watching;
+        watching.start();
+        while (watching.elapsed() < 3000) {
+            QCOMPARE(int(fls->kv260OutputCopy()), 0x10);
+            QVERIFY(fls->switchSendSerial()->isOn());
+            QVERIFY(!fls->isNotCalibrated());
+            QVERIFY(!bench.ui()->label_NeedCalibDUT->isVisibleTo(bench.ui()->DUT));
+            QTest::qWait(50);
+        }
+        QCOMPARE(fls->sensorTile(1)->labelText(3), QStringLiteral("Не калиброван"));
+        QCOMPARE(fls->sensorTile(0)->labelText(3), QStringLiteral("Калиброван"));
+    }
+
+    // A switch sends the whole mode byte: it must be the one the sensor
+    // reported, or a frequency-output sensor becomes an RS-485 one.
+    void switchesKeepTheOutputMode_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("angleSwitch");
+        QTest::newRow("kv210 frequency") << "kv210@1:mode=0x04" << 0x04 << false;
+        QTest::newRow("kv260 periodic, 12-bit") << "kv260@1:mode=0x90" << 0x90 << false;
+        QTest::newRow("generic fls analog") << "fls@1:mode=0x02" << 0x02 << false;
+        QTest::newRow("kv610 RS-232") << "kv610@1:mode=0x12" << 0x12 << true;
+    }
+
+    void switchesKeepTheOutputMode()
+    {
+        QFETCH(QString, device);
+        QFETCH(int, mode);
+        QFETCH(bool, angleSwitch);
+        Bench bench({device});
+        DialogRecorder dialogs;
+        QVERIFY(bench.connectSensor());
+        FLSDevice *fls = bench.fls();
+        QCOMPARE(int(fls->modeCopy()), mode);
+        const int mark = bench.requestCount();
+        QTest::mouseClick(angleSwitch ? fls->switchAngle() : fls->switchTermo(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.sentSince(mark, kWriteSettings).size(), 1, 3000);
+        QCOMPARE(int(quint8(bench.sentSince(mark, kWriteSettings).first().at(6))), mode);
+        QTest::qWait(600);
+        QCOMPARE(int(bench.sensor(1)->mode()), mode);
+    }
+
+    // Letting go of a sensor zeroes the copies the switches send; the
+    // switches must show it, or a click sends the opposite of what is seen.
+    void aResetRedrawsTheSwitches()
+    {
+        Bench bench({QStringLiteral("kv210@1:settings=0x80")});
+        QVERIFY(bench.connectSensor());
+        FLSDevice *fls = bench.fls();
+        QTRY_VERIFY_WITH_TIMEOUT(fls->switchTermo()->isOn(), 3000);
+        bench.ui()->pushButtonDeviceFLS->setChecked(false);
+        bench.window().on_pushButtonDeviceFLS_clicked(false);
+        QCOMPARE(int(fls->settingsCopy()), 0);
+        QVERIFY(!fls->switchTermo()->isOn());
+    }
+
+    // With firmware 254 or later the maximum level is free text; a failed
+    // write must not take "not 4095" for 10-bit and switch the sensor's
+    // resolution on the retry.
+    void aFailedWriteKeepsTheResolution()
+    {
+        Bench bench({QStringLiteral("kv210@1:fw=260,mode=0x80,password=99")});
+        DialogRecorder dialogs;
+        QVERIFY(bench.connectSensor());
+        FLSDevice *fls = bench.fls();
+        auto *ui = bench.ui();
+        QVERIFY(fls->is12Bit());
+        typeInto(ui->lineEditMaxLevelDUT, QStringLiteral("4000"));
+        QVERIFY(choose(ui->comboBox_ModeDUT, QStringLiteral("Частотный")));
+        int mark = bench.requestCount();
+        bench.window().on_ButtonWriteParamDUT_clicked();
+        QVERIFY(dialogs.messages().contains(kNotWritten)); // locked: nothing taken
+        QCOMPARE(int(quint8(bench.sentSince(mark, kWriteSettings).value(0).at(6))), 0x84);
+        QVERIFY(fls->is12Bit());
+        QVERIFY(!fls->write1023());
+        mark = bench.requestCount();
+        bench.window().on_ButtonWriteParamDUT_clicked();
+        QCOMPARE(int(quint8(bench.sentSince(mark, kWriteSettings).value(0).at(6))), 0x84);
+        QCOMPARE(int(bench.sensor(1)->mode()), 0x80);
     }
 
 private:
