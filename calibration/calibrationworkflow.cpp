@@ -11,6 +11,7 @@
 #include "link/devicelink.h"
 #include "ui_configurator.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -60,7 +61,7 @@ void CalibrationWorkflow::enter()
 {
     QTableView *view = m_fls->tableView();
     view->setItemDelegate(new ItemDelegate(view));
-    if (m_run->sensorCount() == 0) {
+    if (m_run->sensorCount() == 0 && !m_run->hasLoadedTable()) {
         m_fls->captionTile()->hide();
         view->hide();
     }
@@ -98,6 +99,15 @@ bool CalibrationWorkflow::secondSensorAvailable() const
     return m_fls->link()->addresses().count() >= 2;
 }
 
+void CalibrationWorkflow::showSecondTile()
+{
+    WidgetTar *first = m_fls->sensorTile(0);
+    WidgetTar *second = m_fls->sensorTile(1);
+    second->move(first->x() + first->width(), first->y());
+    second->setEnabled(true);
+    second->show();
+}
+
 void CalibrationWorkflow::addSensor()
 {
     if (m_run->isStarted())
@@ -115,25 +125,26 @@ void CalibrationWorkflow::addSensor()
         }
     }
     if (m_run->sensorCount() == 0) {
+        QString error;
+        if (!m_run->addFirstSensor(m_levels[0], &error)) {
+            const QString file = QFileInfo(m_run->filePath()).fileName();
+            DynamicQDialog::show(m_window, tr("Не удалось прочитать файл\n%1\n%2").arg(file, error));
+            return;
+        }
         ui->pushButtonAdSensorTar->setText(tr("Добавить датчик"));
         ui->pushButtonDelSensorTar->show();
         ui->pushButtonAdPortionTar->show();
-        m_run->addFirstSensor(m_levels[0]);
         m_fls->tableView()->setModel(m_fls->tableModel());
-        placeTable(2);
+        placeTable(m_fls->tableModel()->columnCount());
         setCaption();
         m_fls->sensorTile(0)->setEnabled(true);
         m_fls->sensorTile(0)->show();
-        if (m_run->isResumed())
-            m_run->saveTable(); // the resumed points go into the run's file
+        if (m_run->sensorCount() == 2)
+            showSecondTile(); // a resumed run of two sensors
         fitTable();
     } else if (m_run->sensorCount() == 1 && secondSensorAvailable()) {
         m_run->addSecondSensor(m_levels[1]);
-        WidgetTar *second = m_fls->sensorTile(1);
-        second->move(m_fls->sensorTile(0)->x() + m_fls->sensorTile(0)->width(),
-                     m_fls->sensorTile(0)->y());
-        second->setEnabled(true);
-        second->show();
+        showSecondTile();
         placeTable(3);
         fitTable();
     }
@@ -143,8 +154,12 @@ void CalibrationWorkflow::addPortion()
 {
     if (!m_run->hasFile() || m_run->sensorCount() == 0)
         return;
-    const CalibrationRun::Portion portion =
-        m_run->addPortion(ui->lineEditStepTar->text(), {m_levels[0], m_levels[1]});
+    // A sensor that is not on the line has no reading: its cell stays empty
+    // rather than taking a level it pushed long ago, or none at all.
+    QList<int> levels{m_levels[0]};
+    if (secondSensorAvailable())
+        levels << m_levels[1];
+    const CalibrationRun::Portion portion = m_run->addPortion(ui->lineEditStepTar->text(), levels);
     ui->pushButtonDelPortionTar->show();
     if (portion.tankEmptied)
         DynamicQDialog::show(m_window,
@@ -162,6 +177,19 @@ void CalibrationWorkflow::deletePortion()
         ui->pushButtonDelPortionTar->hide();
 }
 
+void CalibrationWorkflow::showIdle()
+{
+    m_fls->sensorTile(0)->hide();
+    m_fls->sensorTile(1)->hide();
+    m_fls->captionTile()->hide();
+    m_fls->tableView()->hide();
+    ui->pushButtonDelSensorTar->hide();
+    ui->pushButtonAdPortionTar->hide();
+    ui->pushButtonDelPortionTar->hide();
+    ui->pushButtonAdSensorTar->setText(tr("Начать"));
+    ui->pushButtonRestoreTar->show();
+}
+
 void CalibrationWorkflow::deleteSensor()
 {
     const int count = m_run->sensorCount();
@@ -169,14 +197,7 @@ void CalibrationWorkflow::deleteSensor()
         return;
     m_run->deleteSensor();
     if (count == 1) {
-        m_fls->sensorTile(0)->hide();
-        m_fls->captionTile()->hide();
-        m_fls->tableView()->hide();
-        ui->pushButtonDelSensorTar->hide();
-        ui->pushButtonAdPortionTar->hide();
-        ui->pushButtonDelPortionTar->hide();
-        ui->pushButtonAdSensorTar->setText(tr("Начать"));
-        ui->pushButtonRestoreTar->show();
+        showIdle();
         return;
     }
     m_fls->sensorTile(1)->hide();
@@ -192,12 +213,10 @@ void CalibrationWorkflow::ending()
     dialog.setStyleSheet(DynamicQDialog::commonStyleSheet());
     dialog.resize(300, 170);
     if (dialog.exec() == QDialog::Accepted) {
-        m_run->setStarted(false);
-        m_run->releaseFile();
-        if (m_run->sensorCount() == 2)
-            deleteSensor();
-        deleteSensor();
-        ui->pushButtonRestoreTar->show();
+        // Whatever the table held (a run, or a file loaded and not yet
+        // continued) goes with the file: the next start is a new run.
+        m_run->end();
+        showIdle();
     }
     ui->pushButtonAdSensorTar->setText(tr("Начать"));
 }
@@ -206,16 +225,26 @@ void CalibrationWorkflow::restore()
 {
     const QString name = FileDialogs::openFileName(nullptr, tr("Выберете файл для пересчёта"),
                                                    QStringLiteral("*.csv"));
-    if (name.isEmpty() || !m_run->restore(name))
+    if (name.isEmpty())
         return;
+    QString error;
+    if (!m_run->restore(name, &error)) {
+        DynamicQDialog::show(m_window, tr("Файл не загружен\n%1\n%2")
+                                           .arg(QFileInfo(name).fileName(), error));
+        return;
+    }
     QTableView *view = m_fls->tableView();
     view->setModel(m_fls->tableModel());
-    placeTable(2);
+    placeTable(m_fls->tableModel()->columnCount());
     setCaption();
     view->setItemDelegate(new ItemDelegate(view));
     fitTable();
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_fls->sensorTile(0)->show();
+    if (m_fls->tableModel()->columnCount() > 2)
+        showSecondTile();
+    else
+        m_fls->sensorTile(1)->hide();
 }
 
 void CalibrationWorkflow::chooseDirection(const QString &text)

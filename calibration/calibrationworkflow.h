@@ -55,6 +55,9 @@ signals:
 
 private:
     void placeTable(int columns);
+    void showSecondTile();
+    // No run on the page: "Начать" and "Возобновить", no table.
+    void showIdle();
     void setCaption();
     bool secondSensorAvailable() const;
 

@@ -291,7 +291,7 @@ void LiterToPercent::LoadFile()
     const QString path = askFileName(false);
     if (path.isEmpty())
         return;
-    const std::optional<QList<QStringList>> rows = CalibrationCsv::readAll(path);
+    const std::optional<QList<QStringList>> rows = CalibrationCsv::readTableFile(path);
     if (!rows) {
         qDebug() << "LiterToPercent: cannot read" << path;
         return;

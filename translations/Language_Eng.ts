@@ -2,7 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CalibrationCsv</name>
+    <message>
+        <source>Строка %1: ожидаются показания одного или двух датчиков и объём через запятую, а не %2</source>
+        <translation>Line %1: expected the readings of one or two sensors and the volume, separated by commas, not %2</translation>
+    </message>
+    <message>
+        <source>Строка %1: объём %2 не является числом</source>
+        <translation>Line %1: the volume %2 is not a number</translation>
+    </message>
+    <message>
+        <source>Строка %1: показание %2 не является числом</source>
+        <translation>Line %1: the reading %2 is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationRun</name>
+    <message>
+        <source>Сначала завершите начатую тарировку</source>
+        <translation>Finish the calibration in progress first</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationWorkflow</name>
+    <message>
+        <source>Не удалось прочитать файл
+%1
+%2</source>
+        <translation>Failed to read the file
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Файл не загружен
+%1
+%2</source>
+        <translation>The file was not loaded
+%1
+%2</translation>
+    </message>
     <message>
         <source>Не удалось записать файл тарировки</source>
         <translation>Failed to write the calibration file</translation>

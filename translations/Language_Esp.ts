@@ -2,7 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CalibrationCsv</name>
+    <message>
+        <source>Строка %1: ожидаются показания одного или двух датчиков и объём через запятую, а не %2</source>
+        <translation>Línea %1: se esperan las lecturas de uno o dos sensores y el volumen, separados por comas, no %2</translation>
+    </message>
+    <message>
+        <source>Строка %1: объём %2 не является числом</source>
+        <translation>Línea %1: el volumen %2 no es un número</translation>
+    </message>
+    <message>
+        <source>Строка %1: показание %2 не является числом</source>
+        <translation>Línea %1: la lectura %2 no es un número</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationRun</name>
+    <message>
+        <source>Сначала завершите начатую тарировку</source>
+        <translation>Termine primero la calibración en curso</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationWorkflow</name>
+    <message>
+        <source>Не удалось прочитать файл
+%1
+%2</source>
+        <translation>No se pudo leer el archivo
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Файл не загружен
+%1
+%2</source>
+        <translation>El archivo no se ha cargado
+%1
+%2</translation>
+    </message>
     <message>
         <source>Не удалось записать файл тарировки</source>
         <translation>No se pudo escribir el archivo de calibración</translation>

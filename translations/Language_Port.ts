@@ -2,7 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>CalibrationCsv</name>
+    <message>
+        <source>Строка %1: ожидаются показания одного или двух датчиков и объём через запятую, а не %2</source>
+        <translation>Linha %1: esperam-se as leituras de um ou dois sensores e o volume, separados por vírgulas, e não %2</translation>
+    </message>
+    <message>
+        <source>Строка %1: объём %2 не является числом</source>
+        <translation>Linha %1: o volume %2 não é um número</translation>
+    </message>
+    <message>
+        <source>Строка %1: показание %2 не является числом</source>
+        <translation>Linha %1: a leitura %2 não é um número</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationRun</name>
+    <message>
+        <source>Сначала завершите начатую тарировку</source>
+        <translation>Termine primeiro a calibração em andamento</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationWorkflow</name>
+    <message>
+        <source>Не удалось прочитать файл
+%1
+%2</source>
+        <translation>Falha ao ler o arquivo
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Файл не загружен
+%1
+%2</source>
+        <translation>O arquivo não foi carregado
+%1
+%2</translation>
+    </message>
     <message>
         <source>Не удалось записать файл тарировки</source>
         <translation>Falha ao gravar o arquivo de calibração</translation>

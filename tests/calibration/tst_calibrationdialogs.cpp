@@ -345,6 +345,26 @@ private slots:
         QCOMPARE(payload->mid(40, 2), QByteArray("\x00\x05", 2));
     }
 
+    void loadSwapsTheFirstTwoParts()
+    {
+        // The table file's own rule: the first two parts change places,
+        // whatever follows them stays where it is.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("table.csv");
+        putFile(path, "5, 10\r\n6, 20, 3\r\n7,30\r\n");
+        FileNames names(path);
+        LiterToPercent dialog(nullptr, false);
+        dialog.LoadFile();
+        QCOMPARE(dialog.model()->rowCount(), 3);
+        QCOMPARE(dialog.getTable(0, 0), QString(" 10"));
+        QCOMPARE(dialog.getTable(0, 1), QString("5"));
+        QCOMPARE(dialog.getTable(1, 0), QString(" 20"));
+        QCOMPARE(dialog.getTable(1, 1), QString("6"));
+        QCOMPARE(dialog.getTable(1, 2), QString(" 3"));
+        QCOMPARE(dialog.getTable(2, 0), QString("30"));
+        QCOMPARE(dialog.getTable(2, 1), QString("7"));
+    }
+
     void loadFailureChangesNothing()
     {
         QTemporaryDir dir;

@@ -109,6 +109,159 @@ private slots:
         QCOMPARE(CalibrationCsv::parseLine(line), cells);
     }
 
+    // The litre/percent table swaps the first two parts; a run file brings
+    // its last part (the volume) to the front. Two parts read the same.
+    void parseTableLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("table");
+        QTest::addColumn<QStringList>("run");
+        QTest::newRow("two parts") << "5, 10\r\n" << QStringList{" 10", "5"}
+                                   << QStringList{" 10", "5"};
+        QTest::newRow("three parts") << "5, 10, 7\r\n" << QStringList{" 10", "5", " 7"}
+                                     << QStringList{" 7", "5", " 10"};
+        QTest::newRow("empty middle") << "5,,10" << QStringList{"", "5", "10"}
+                                      << QStringList{"10", "5", ""};
+        QTest::newRow("one part") << "42" << QStringList{"42"} << QStringList{"42"};
+        QTest::newRow("empty") << "" << QStringList{""} << QStringList{""};
+    }
+
+    void parseTableLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, table);
+        QFETCH(QStringList, run);
+        QCOMPARE(CalibrationCsv::parseTableLine(line), table);
+        QCOMPARE(CalibrationCsv::parseLine(line), run);
+    }
+
+    void tableFileKeepsEveryLine()
+    {
+        // Every line of a table file is a row, as it stands.
+        const auto rows = CalibrationCsv::parseTable("5, 10\r\n6, 20, 3\r\n\r\nx\r\n");
+        const QList<QStringList> expected = {{" 10", "5"}, {" 20", "6", " 3"}, {""}, {"x"}};
+        QCOMPARE(rows, expected);
+    }
+
+    void runLine_data()
+    {
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<int>("readings");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("loaded cells") << QStringList{" 35", "120"} << 1 << "120, 35\r\n";
+        QTest::newRow("two sensors") << QStringList{" 5", "200", " 400"} << 2 << "200, 400, 5\r\n";
+        QTest::newRow("padded") << QStringList{"5", "200"} << 2 << "200, , 5\r\n";
+        QTest::newRow("empty reading") << QStringList{"5", "200", ""} << 2 << "200, , 5\r\n";
+    }
+
+    void runLine()
+    {
+        QFETCH(QStringList, cells);
+        QFETCH(int, readings);
+        QFETCH(QString, line);
+        QCOMPARE(CalibrationCsv::runLine(cells, readings), line);
+    }
+
+    void numberText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole") << 45.0 << "45";
+        QTest::newRow("float of 12.3") << double(12.3f) << "12.3";
+        QTest::newRow("two decimals") << 12.25 << "12.25";
+        QTest::newRow("rounded") << 12.256 << "12.26";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("tiny") << 0.001 << "0";
+    }
+
+    void numberText()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(CalibrationCsv::numberText(value), text);
+    }
+
+    void parseRunFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("sensors");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::newRow("empty") << QByteArray() << 0 << QList<QStringList>{};
+        QTest::newRow("only blank lines") << QByteArray("\r\n \r\n") << 0 << QList<QStringList>{};
+        QTest::newRow("one sensor") << QByteArray("120, 35\r\n130,40") << 1
+                                    << QList<QStringList>{{" 35", "120"}, {"40", "130"}};
+        QTest::newRow("two sensors") << QByteArray("200, 400, 5\r\n") << 2
+                                     << QList<QStringList>{{" 5", "200", " 400"}};
+        QTest::newRow("empty second reading") << QByteArray("200, , 5\r\n") << 2
+                                              << QList<QStringList>{{" 5", "200", " "}};
+        QTest::newRow("mixed widths") << QByteArray("300, 10\r\n300, 400, 15\r\n") << 2
+                                      << QList<QStringList>{{" 10", "300", ""},
+                                                            {" 15", "300", " 400"}};
+        QTest::newRow("fractions") << QByteArray("305, 12.3\r\n310.5, 17.30\r\n") << 1
+                                   << QList<QStringList>{{" 12.3", "305"}, {" 17.30", "310.5"}};
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" "120, 35\r\n") << 1
+                                         << QList<QStringList>{{" 35", "120"}};
+        QTest::newRow("blank lines") << QByteArray("\r\n120, 35\r\n\r\n\t\r\n") << 1
+                                     << QList<QStringList>{{" 35", "120"}};
+    }
+
+    void parseRunFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, sensors);
+        QFETCH(QList<QStringList>, rows);
+        QString error;
+        const auto file = CalibrationCsv::parseRunFile(content, &error);
+        QVERIFY2(file.has_value(), qPrintable(error));
+        QCOMPARE(file->sensors, sensors);
+        QCOMPARE(file->rows, rows);
+    }
+
+    void parseRunFileRefusesBadLines_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one part") << QByteArray("120, 35\r\n42\r\n")
+                                  << ru("Строка 2: ожидаются показания одного или двух датчиков и "
+                                        "объём через запятую, а не \"42\"");
+        QTest::newRow("three readings") << QByteArray("1, 2, 3, 4\r\n")
+                                        << ru("Строка 1: ожидаются показания одного или двух "
+                                              "датчиков и объём через запятую, а не \"1, 2, 3, 4\"");
+        QTest::newRow("semicolons") << QByteArray("120;35\r\n")
+                                    << ru("Строка 1: ожидаются показания одного или двух датчиков и "
+                                          "объём через запятую, а не \"120;35\"");
+        QTest::newRow("volume not a number") << QByteArray("\r\n120, abc\r\n")
+                                             << ru("Строка 2: объём \"abc\" не является числом");
+        QTest::newRow("no volume") << QByteArray("120, \r\n")
+                                   << ru("Строка 1: объём \"\" не является числом");
+        QTest::newRow("negative volume") << QByteArray("120, -5\r\n")
+                                         << ru("Строка 1: объём \"-5\" не является числом");
+        QTest::newRow("reading not a number") << QByteArray("120, 35\r\n1x0, 40\r\n")
+                                              << ru("Строка 2: показание \"1x0\" не является числом");
+        QTest::newRow("nan") << QByteArray("nan, 5\r\n")
+                             << ru("Строка 1: показание \"nan\" не является числом");
+        QTest::newRow("long line is cut")
+            << QByteArray(60, 'x')
+            << ru("Строка 1: ожидаются показания одного или двух датчиков и объём через "
+                  "запятую, а не \"") + QString(40, 'x') + ru("…\"");
+    }
+
+    void parseRunFileRefusesBadLines()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QString error;
+        QVERIFY(!CalibrationCsv::parseRunFile(content, &error).has_value());
+        QCOMPARE(error, message);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bad.csv");
+        putFile(path, content);
+        QVERIFY(!CalibrationCsv::readRunFile(path).has_value());
+        QVERIFY(!CalibrationCsv::readAll(path).has_value());
+        QCOMPARE(fileBytes(path), content);
+    }
+
     // --- Whole files -----------------------------------------------------
 
     void writeAllThenReadAll()
@@ -146,17 +299,6 @@ private slots:
         QVERIFY(rows->isEmpty());
     }
 
-    void appendLine()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("run.csv");
-        // The first portion creates the file; later ones go after it.
-        QVERIFY(CalibrationCsv::appendLine(path, {"5", "131"}));
-        QVERIFY(CalibrationCsv::appendLine(path, {"10", "140"}));
-        QCOMPARE(fileBytes(path), QByteArray("131, 5\r\n140, 10\r\n"));
-        QVERIFY(!CalibrationCsv::appendLine(dir.filePath("no/such/dir/run.csv"), {"5", "1"}));
-    }
-
     void readAllEdgeCases()
     {
         QTemporaryDir dir;
@@ -172,6 +314,13 @@ private slots:
         const QString unixEnds = dir.filePath("lf.csv");
         putFile(unixEnds, "120, 35\n130, 40\n");
         rows = CalibrationCsv::readAll(unixEnds);
+        QVERIFY(rows.has_value());
+        QCOMPARE(*rows, expected);
+
+        // A blank last line is no point.
+        const QString blankEnd = dir.filePath("blank.csv");
+        putFile(blankEnd, "120, 35\r\n130, 40\r\n\r\n");
+        rows = CalibrationCsv::readAll(blankEnd);
         QVERIFY(rows.has_value());
         QCOMPARE(*rows, expected);
     }
@@ -210,6 +359,37 @@ private slots:
         // Once there is room again the same call succeeds.
         QVERIFY(CalibrationCsv::writeAll(path, manyRows(20000), &error));
         QVERIFY(fileBytes(path).startsWith("1000, 0\r\n1001, 5\r\n"));
+#else
+        QSKIP("needs a file size limit");
+#endif
+    }
+
+    void failedWriteKeepsOldFile_diskFullOnFlush()
+    {
+#ifdef Q_OS_UNIX
+        // A content small enough to sit in the write buffer meets the full
+        // disk only when it is flushed.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("run.csv");
+        const QByteArray old = "120, 0\r\n131, 5\r\n";
+        putFile(path, old);
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        if (saved.rlim_cur != RLIM_INFINITY && saved.rlim_cur < 64)
+            QSKIP("file size already limited");
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = rlim_t(old.size() + 3);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString error;
+        const bool written = CalibrationCsv::writeAll(path, {{"0", "120"}, {"5", "131"}, {"10", "140"}},
+                                                      &error);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(fileBytes(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.csv"});
 #else
         QSKIP("needs a file size limit");
 #endif

@@ -203,6 +203,7 @@ private slots:
 
     void resumingFromTheFile()
     {
+        DialogRecorder dialogs;
         QFile saved(m_dir.filePath(QStringLiteral("saved.csv")));
         QVERIFY(saved.open(QIODevice::WriteOnly));
         saved.write("120, 35\r\n140, 40\r\n");
@@ -219,14 +220,62 @@ private slots:
         QCOMPARE(column(model, 0), (QStringList{" 35", " 40"})); // the space stays
         QCOMPARE(column(model, 1), (QStringList{"120", "140"}));
 
-        // Starting again continues the run in a new file from its last point.
-        FileDialogs::setProvider([this](FileDialogs::Kind, const QString &) { return m_runFile; });
+        // Starting again continues the run from its last point, in its own
+        // file: no file is asked for.
+        FileDialogs::setProvider([](FileDialogs::Kind, const QString &) {
+            return QStringLiteral("/nowhere/asked.csv");
+        });
         w.on_comboBoxZalivSliv_textActivated(QStringLiteral("Заливом"));
         w.on_pushButtonAdSensorTar_clicked();
+        QCOMPARE(w.calibration()->run()->filePath(), saved.fileName());
         w.on_pushButtonAdPortionTar_clicked();
         QCOMPARE(column(model, 0), (QStringList{" 35", " 40", "45"}));
-        QCOMPARE(fileBytes(m_runFile + QStringLiteral(".csv")),
-                 QByteArray("120,  35\r\n140,  40\r\n160, 45\r\n"));
+        QCOMPARE(fileBytes(saved.fileName()), QByteArray("120, 35\r\n140, 40\r\n160, 45\r\n"));
+        QVERIFY(dialogs.messages().isEmpty());
+    }
+
+    void resumedRunsWithTwoSensors_data()
+    {
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QStringList>("secondColumn");
+        QTest::addColumn<QByteArray>("written");
+        // A file of one sensor, and the second sensor added before going on:
+        // the loaded points have no reading of it.
+        QTest::newRow("second sensor added")
+            << QByteArray("180, 35\r\n190, 40\r\n") << QStringList{"", "", "400"}
+            << QByteArray("180, , 35\r\n190, , 40\r\n200, 400, 45\r\n");
+        // A file of two sensors goes on with both.
+        QTest::newRow("file of two sensors")
+            << QByteArray("180, 380, 35\r\n190, 390, 40\r\n") << QStringList{" 380", " 390", "400"}
+            << QByteArray("180, 380, 35\r\n190, 390, 40\r\n200, 400, 45\r\n");
+    }
+
+    void resumedRunsWithTwoSensors()
+    {
+        QFETCH(QByteArray, saved);
+        QFETCH(QStringList, secondColumn);
+        QFETCH(QByteArray, written);
+        const QString path = m_dir.filePath(QStringLiteral("saved%1.csv").arg(m_count));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(saved);
+        file.close();
+        Bench bench({QStringLiteral("kv510@1:noise=0,drift=0,level=200"),
+                     QStringLiteral("kv610@2:noise=0,drift=0,level=400")});
+        Configurator &w = *bench.window;
+        QTRY_COMPARE_WITH_TIMEOUT(w.calibration()->currentLevel(1), 400, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.calibration()->currentLevel(0), 200, 8000);
+        w.on_ButtonTarirovka_clicked();
+        FileDialogs::setProvider([&path](FileDialogs::Kind, const QString &) { return path; });
+        w.on_pushButtonRestoreTar_clicked();
+        w.on_pushButtonAdSensorTar_clicked();
+        w.on_pushButtonAdSensorTar_clicked(); // the second sensor, when there is not one yet
+        QCOMPARE(w.calibration()->run()->sensorCount(), 2);
+        QVERIFY(w.flsDevice()->sensorTile(1)->isVisibleTo(w.form()->Tarirovka));
+        w.on_pushButtonAdPortionTar_clicked();
+        QStandardItemModel *model = w.flsDevice()->tableModel();
+        QCOMPARE(column(model, 2), secondColumn);
+        QCOMPARE(fileBytes(path), written);
     }
 
     void fullAndEmptyFromThePresentReading()
