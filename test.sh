@@ -1,23 +1,75 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test headless; exits non-zero on a failure.
-#   ./test.sh          with Qt 5
-#   ./test.sh --qt6    with Qt 6
+#   ./test.sh             with Qt 5, in build-qt5
+#   ./test.sh --qt6       with Qt 6, in build-qt6
+#   ./test.sh --sanitize  with Qt 5 under AddressSanitizer and
+#                         UndefinedBehaviorSanitizer (gcc), in build-asan:
+#                         any sanitizer report fails
+#   ./test.sh --fuzz      builds the fuzz targets (clang, libFuzzer) in
+#                         build-fuzz and fuzzes each for VOLMAR_FUZZ_SECONDS
+#                         (default 20), two at a time: any crash fails
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
 qt=5
+mode=plain
 for arg in "$@"; do
     case "$arg" in
         --qt6) qt=6 ;;
+        --sanitize) mode=sanitize ;;
+        --fuzz) mode=fuzz ;;
         *) echo "Unknown option $arg" >&2; exit 2 ;;
     esac
 done
 
-build="build-qt$qt"
-volmar_setup "$qt" "$build"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$(mktemp -d)"
 chmod 700 "$XDG_RUNTIME_DIR"
-cd "$build"
-ctest --output-on-failure -j 2 --timeout 300
+
+case "$mode" in
+plain)
+    build="build-qt$qt"
+    volmar_setup "$qt" "$build"
+    cd "$build"
+    ctest --output-on-failure -j 2 --timeout 300
+    ;;
+
+sanitize)
+    [ "$qt" = 5 ] || { echo "--sanitize builds with Qt 5" >&2; exit 2; }
+    build="build-asan"
+    # -O1 and line tables only: half the compile time of -O2 -g with the
+    # sanitizers, and the reports still name file and line. Debug keeps the
+    # assertions of Qt and the tool on.
+    volmar_setup 5 "$build" -DVOLMAR_SANITIZE=ON -DVOLMAR_BUILD_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
+    # Every report is also written to a file, so that one in a child process
+    # (the emulator a test starts) fails the run even when its test passed.
+    reports="$PWD/$build/sanitizer-reports"
+    rm -rf "$reports"
+    mkdir -p "$reports"
+    supp="$PWD/tests/sanitizers"
+    export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1:log_path=$reports/asan:log_exe_name=1"
+    export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan:log_exe_name=1"
+    status=0
+    (cd "$build" && ctest --output-on-failure -j 2 --timeout 600) || status=$?
+    if compgen -G "$reports/*" >/dev/null; then
+        echo "Sanitizer reports:" >&2
+        for report in "$reports"/*; do
+            echo "=== $report" >&2
+            cat "$report" >&2
+        done
+        status=1
+    fi
+    exit "$status"
+    ;;
+
+fuzz)
+    build="build-fuzz"
+    volmar_setup_fuzz "$build"
+    export ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14
+    cd "$build"
+    ctest --output-on-failure -j 2 -L '^fuzz$'
+    ;;
+esac

@@ -1,5 +1,8 @@
-# Shared by run.sh and test.sh: installs what is missing, configures, builds.
-# Usage: source scripts/setup.sh; volmar_setup 5|6 BUILD_DIR
+# Shared by run.sh, test.sh and bench/fuzz.sh: installs what is missing,
+# configures, builds.
+# Usage: source scripts/setup.sh
+#        volmar_setup 5|6 BUILD_DIR [CMAKE_OPTION...]    configure and build all
+#        volmar_install_missing PACKAGE...               apt-get what is missing
 
 volmar_packages() {
     local common="cmake g++ ninja-build pkg-config"
@@ -8,6 +11,12 @@ volmar_packages() {
     else
         echo "$common qtbase5-dev libqt5serialport5-dev libqt5charts5-dev qttools5-dev qttools5-dev-tools"
     fi
+}
+
+# clang with libFuzzer and its sanitizer runtimes, and the symbolizer that
+# turns their stack traces into file and line.
+volmar_fuzz_packages() {
+    echo "clang-14 libclang-rt-14-dev llvm-14"
 }
 
 volmar_install_missing() {
@@ -25,7 +34,17 @@ volmar_install_missing() {
 
 volmar_setup() {
     local qt="$1" dir="$2"
+    shift 2
     volmar_install_missing $(volmar_packages "$qt")
-    cmake -S . -B "$dir" -G Ninja -DVOLMAR_QT_MAJOR="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S . -B "$dir" -G Ninja -DVOLMAR_QT_MAJOR="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# The fuzz targets only (clang, libFuzzer, Qt 5 Core) in BUILD_DIR.
+volmar_setup_fuzz() {
+    local dir="$1"
+    volmar_install_missing $(volmar_packages 5) $(volmar_fuzz_packages)
+    cmake -S . -B "$dir" -G Ninja -DVOLMAR_QT_MAJOR=5 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++-14 -DVOLMAR_FUZZ=ON -DVOLMAR_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$dir" -j "$(nproc)" --target volmar_fuzzers
 }

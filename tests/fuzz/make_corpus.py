@@ -1,0 +1,162 @@
+#!/usr/bin/env python3
+"""Writes the seed inputs of the fuzz targets into tests/fuzz/corpus/<target>/.
+
+Each seed is a well-formed (or deliberately slightly wrong) input that a
+target meets in real use, so the fuzzer starts from the interesting shapes
+and mutates from there. Run it after changing a seed; the output is
+committed. Files of a target's folder that this script does not write (kept
+crash reproducers) are left alone.
+
+    tests/fuzz/make_corpus.py
+"""
+
+import os
+import struct
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CORPUS = os.path.join(HERE, "corpus")
+
+REPLY = 0x3E
+
+
+def crc8(data):
+    """CRC-8/MAXIM: reflected polynomial 0x8C, initial 0, no final XOR."""
+    crc = 0
+    for byte in data:
+        crc ^= byte
+        for _ in range(8):
+            crc = (crc >> 1) ^ 0x8C if crc & 1 else crc >> 1
+    return crc
+
+
+assert crc8(b"123456789") == 0xA1
+
+
+def reply(address, command, payload=b""):
+    frame = bytes([REPLY, address, command]) + payload
+    return frame + bytes([crc8(frame)])
+
+
+def settings_reply(length, model, address=1, temperature=-10, level=512, cnt=30000,
+                   empty=20000, full=35000, mode=0x80, settings=0x02, kv260=0x10):
+    """A 0xF0 reply of `length` bytes with the model byte where that length keeps it."""
+    body = bytearray(length - 4)  # payload between the command and the CRC
+    struct.pack_into("<bHiii", body, 0, temperature, level, cnt, empty, full)
+    body[17] = mode          # offset 20
+    body[18] = 50            # offset 21: lamp threshold (model byte at 24 bytes)
+    body[19] = settings      # offset 22
+    if length >= 25:
+        body[20] = kv260     # offset 23
+    model_offset = {24: 21, 25: 23, 29: 27}.get(length)
+    if model_offset is not None:
+        body[model_offset - 3] = model
+    return reply(address, 0xF0, bytes(body))
+
+
+def identification_reply(serial, firmware, address=1):
+    return reply(address, 0xFC, struct.pack("<iH", serial, firmware))
+
+
+def table_reply(levels, volumes, address=1):
+    return reply(address, 0xEF, struct.pack(">40H", *levels, *volumes))
+
+
+def chunks(*records):
+    """Input of the reply assembler target: (gap, spread, bytes, tick) records."""
+    out = bytearray()
+    for gap, spread, data, tick in records:
+        assert len(data) <= 255
+        out += bytes([gap, spread, len(data)]) + data + bytes([tick])
+    return bytes(out)
+
+
+LEVELS = [i * 200 for i in range(20)]
+VOLUMES = [i * 5 for i in range(20)]
+
+
+SETTINGS_24 = settings_reply(24, 2)
+SETTINGS_25 = settings_reply(25, 1)
+IDENT = identification_reply(12345678, 123)
+TABLE = table_reply(LEVELS, VOLUMES)
+
+
+def seeds():
+    """Target name -> {file name: bytes}."""
+    return {
+        "fls_settings": {
+            "kv210-24": settings_reply(24, 2),
+            "kv510-25": settings_reply(25, 1, mode=0x02, settings=0x1A),
+            "kv260-25": settings_reply(25, 3, kv260=0x10),
+            "kv610-29": settings_reply(29, 0x60, mode=0x82),
+            "generic-25": settings_reply(25, 0x61, settings=0x8F),
+            "no-model-26": settings_reply(26, 1),
+            "too-short-23": settings_reply(24, 2)[:23],
+        },
+        "fls_identification": {
+            "serial-fw123": identification_reply(12345678, 123),
+            "negative-serial": identification_reply(-2, 1234),
+            "too-short-9": identification_reply(1, 0)[:9],
+        },
+        "fls_table": {
+            "litres": table_reply(LEVELS, VOLUMES),
+            "percent": table_reply(LEVELS, [round(l * 100 / LEVELS[-1]) for l in LEVELS]),
+            "too-short-83": table_reply(LEVELS, VOLUMES)[:83],
+        },
+        # First byte: the polled address; then the block of one parse tick.
+        "frame": {
+            "settings": bytes([1]) + settings_reply(25, 1),
+            "identification": bytes([1]) + identification_reply(777, 101),
+            "two-replies": bytes([1]) + identification_reply(777, 101) + settings_reply(25, 1),
+            "other-address": bytes([1]) + identification_reply(777, 101, address=2),
+            "bad-crc": bytes([1]) + identification_reply(777, 101)[:-1] + b"\x00",
+            "not-a-reply": bytes([1, 0x31, 0x01, 0xF0, crc8(b"\x31\x01\xf0")]),
+            "password-accepted": bytes([5]) + reply(5, 0xF8),
+        },
+        "fls_password": {
+            "accepted": reply(1, 0xF8),
+            "wrong": reply(1, 0xFD),
+            "stored": reply(1, 0xF7),
+            "stored-with-password": reply(1, 0xF7, b"\x00\x00\x30\x39"),
+            "settings-not-an-answer": settings_reply(25, 1),
+            "too-short-3": reply(1, 0xF8)[:3],
+        },
+        "reply_assembler": {
+            # A 25-byte reply in two bursts of an FTDI converter, 16 ms apart.
+            "settings-two-bursts": chunks((0, 7, SETTINGS_25[:14], 2),
+                                          (14, 5, SETTINGS_25[14:], 40)),
+            # The 84-byte table reply in three bursts.
+            "table-three-bursts": chunks((0, 8, TABLE[:30], 1), (15, 8, TABLE[30:60], 1),
+                                         (15, 12, TABLE[60:], 35)),
+            # Two replies in one burst, and garbage in front of a reply.
+            "two-in-one": chunks((0, 18, IDENT + SETTINGS_25, 50)),
+            "garbage-first": chunks((0, 3, b"\x00\xff\x3e\x01" + IDENT, 50)),
+            # A 24-byte reply that a 29-byte one could still extend.
+            "short-then-quiet": chunks((0, 12, SETTINGS_24, 5), (0, 0, b"", 40)),
+            "short-then-next": chunks((0, 12, SETTINGS_24, 5), (3, 4, IDENT, 40)),
+            # Half a reply, a long silence, then a whole one.
+            "stale-half": chunks((0, 5, SETTINGS_25[:10], 20), (200, 12, SETTINGS_25, 50)),
+        },
+        # Every byte of the search answer is one address.
+        "address_list": {
+            "one": b"\x01",
+            "three": b"\x01\x02\x03",
+            "zero-second": b"\x07\x00\x09",
+            "high": b"\xfe\x80",
+        },
+    }
+
+
+def main():
+    for target, files in seeds().items():
+        folder = os.path.join(CORPUS, target)
+        os.makedirs(folder, exist_ok=True)
+        for name, data in files.items():
+            with open(os.path.join(folder, name), "wb") as out:
+                out.write(data)
+        print(f"{target}: {len(files)} seeds")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
