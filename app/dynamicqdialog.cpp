@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,6 +22,33 @@ DynamicQDialog::Responder &responder()
 {
     static DynamicQDialog::Responder r;
     return r;
+}
+
+// The window the dialog stands over: its parent's, if it has one.
+const QWidget *ownerOf(const QWidget &dialog)
+{
+    return dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+}
+
+// What the window manager puts around a window (title bar, borders). A
+// shown main window tells; before there is one, a title bar is the guess.
+QMargins windowFrame(const QWidget &dialog)
+{
+    const QWidget *owner = ownerOf(dialog);
+    if (owner && owner->isVisible()) {
+        const QRect inner = owner->geometry();
+        const QRect outer = owner->frameGeometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    return QMargins(0, dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+}
+
+QRect screenArea(const QWidget &dialog)
+{
+    const QWidget *owner = ownerOf(dialog);
+    const QScreen *screen = owner ? owner->screen() : dialog.screen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 QPushButton *makeButton(const QString &caption, QWidget *parent)
@@ -103,6 +132,52 @@ QString DynamicQDialog::message() const
 void DynamicQDialog::setResponder(Responder r)
 {
     responder() = std::move(r);
+}
+
+void DynamicQDialog::fitToText()
+{
+    // Callers give a size that suits a short Russian line; a longer message,
+    // a translation or other fonts need more, so that size is only the least
+    // the dialog keeps.
+    const QSize given = testAttribute(Qt::WA_Resized) ? size() : QSize(1, 1);
+    ensurePolished(); // the style sheets decide fonts, paddings and button sizes
+    const QRect area = screenArea(*this);
+    const QMargins frame = windowFrame(*this);
+    const QSize room = area.isValid() ? area.marginsRemoved(frame).size()
+                                      : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    auto wrapMessage = [this](bool wrap) {
+        m_message->setWordWrap(wrap);
+        layout()->activate(); // the nested boxes keep their sizes until then
+    };
+    wrapMessage(false); // the message keeps its own line breaks
+    QSize wanted = given.expandedTo(minimumSizeHint());
+    if (wanted.width() > room.width()) {
+        // A line wider than the screen: wrap it, as wide as the screen allows.
+        wrapMessage(true);
+        wanted.setWidth(room.width());
+        wanted.setHeight(qMax(given.height(), heightForWidth(room.width())));
+    }
+    resize(wanted.boundedTo(room));
+
+    // Over the middle of its owner (or of the screen), wholly on the screen.
+    // Done here rather than by QDialog, which leaves a dialog as wide as the
+    // screen one border's width over the edge.
+    if (!area.isValid() || (testAttribute(Qt::WA_Moved) && !m_placed))
+        return; // the caller chose the place
+    const QWidget *owner = ownerOf(*this);
+    QRect outer = QRect(QPoint(0, 0), size()).marginsAdded(frame);
+    outer.moveCenter(owner ? owner->geometry().center() : area.center());
+    outer.moveLeft(qMax(area.left(), qMin(outer.left(), area.right() + 1 - outer.width())));
+    outer.moveTop(qMax(area.top(), qMin(outer.top(), area.bottom() + 1 - outer.height())));
+    move(outer.topLeft());
+    m_placed = true;
+}
+
+void DynamicQDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        fitToText(); // before QDialog places it over its parent
+    QDialog::setVisible(visible);
 }
 
 int DynamicQDialog::exec()

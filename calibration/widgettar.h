@@ -8,6 +8,10 @@ class QLabel;
 
 // The framed box of labels above a column of the calibration table: the
 // caption tile above the volume column, a sensor tile above each sensor.
+//
+// 129 x 99 (caption) and 139 x 99 (sensor) are the least a tile takes: it
+// grows to show its texts whole (a long serial number, a translation) and
+// moves the tiles standing to its right in its row along with its width.
 class WidgetTar : public QWidget
 {
     Q_OBJECT
@@ -31,9 +35,11 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void setLabelText(int index, const QString &text);
+    void fitToText();
 
     bool m_caption;
     int m_offset = 0;

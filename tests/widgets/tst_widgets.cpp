@@ -1,6 +1,7 @@
 #include "calibration/widgettar.h"
 #include "widgets/switch.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -94,6 +95,64 @@ private slots:
         QVERIFY(caption.labelText(4).isEmpty());
         sensor.setOffset(7);
         QCOMPARE(sensor.getOffset(), 7);
+    }
+
+    // 139 x 99 is the least a sensor tile takes: it widens for a long line,
+    // heightens for more lines, and the tiles right of it in its row move
+    // along so that the row stays edge to edge.
+    void tilesGrowForTheirTextsAndKeepTheirRow()
+    {
+        QWidget page;
+        page.resize(800, 600);
+        WidgetTar caption(&page, true);
+        WidgetTar first(&page, false);
+        WidgetTar second(&page, false);
+        WidgetTar below(&page, false);
+        caption.move(10, 80);
+        first.move(139, 80);
+        second.move(278, 80);
+        below.move(278, 300); // another row
+        page.show();
+        for (WidgetTar *tile : {&first, &second, &below})
+            tile->show();
+        QCOMPARE(first.size(), QSize(139, 99)); // the first texts fit
+
+        auto labelsFit = [](const WidgetTar &tile) {
+            const auto labels = tile.findChildren<QLabel *>();
+            for (const QLabel *label : labels) {
+                const QSize hint = label->sizeHint();
+                if (hint.width() > label->width() || hint.height() > label->height()
+                    || !tile.rect().contains(label->geometry()))
+                    return false;
+            }
+            return true;
+        };
+
+        const QString serial = QStringLiteral("Датчик#-2147483648-2147483648");
+        first.setLabel1Text(serial);
+        QCOMPARE(first.labelText(1), serial);
+        QVERIFY(first.width() > 139);
+        QCOMPARE(first.height(), 99);
+        QVERIFY(labelsFit(first));
+        QCOMPARE(second.pos(), QPoint(first.x() + first.width(), 80));
+        QCOMPARE(below.pos(), QPoint(278, 300));
+        QCOMPARE(caption.geometry(), QRect(10, 80, 129, 99));
+
+        first.setLabel2Text(QStringLiteral("Уровень\n4095\n\n"));
+        QVERIFY(first.height() > 99);
+        QVERIFY(labelsFit(first));
+
+        // Short texts again: back to the least size, the row closes up.
+        first.setLabel1Text(QStringLiteral("Датчик#1"));
+        first.setLabel2Text(QStringLiteral("Уровень 1"));
+        QCOMPARE(first.size(), QSize(139, 99));
+        QCOMPARE(second.pos(), QPoint(278, 80));
+
+        caption.setLabel1Text(QStringLiteral("Объём в литрах/галлонах")); // wider than 129
+        QVERIFY(caption.width() > 129);
+        QVERIFY(labelsFit(caption));
+        QCOMPARE(first.x(), caption.x() + caption.width());
+        QCOMPARE(second.x(), first.x() + first.width());
     }
 
     void tileColourKeepsTheWhiteFrame()

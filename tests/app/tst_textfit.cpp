@@ -1,0 +1,419 @@
+// Every text a person reads must show whole: in every message dialog, in the
+// password dialog and in the calibration tiles, in each language the tool
+// ships, with the fonts the tool loads at start (a real main window is the
+// parent, as in the tool).
+
+#include "app/configurator.h"
+#include "app/dynamicqdialog.h"
+#include "calibration/engineermenuqdialog.h"
+#include "calibration/litertopercent.h"
+#include "calibration/widgettar.h"
+#include "devices/fls/security.h"
+#include "link/portlist.h"
+#include "tsfile.h"
+#include "ui_configurator.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+const char *const kTsFiles[] = {"Language_Eng.ts", "Language_Port.ts", "Language_Esp.ts"};
+
+QString translated(const char *context, const char *source)
+{
+    return QCoreApplication::translate(context, source);
+}
+
+QString translated(const TsMessage &message)
+{
+    const QByteArray comment = message.comment.toUtf8();
+    return QCoreApplication::translate(message.context.toUtf8().constData(),
+                                       message.source.toUtf8().constData(),
+                                       message.comment.isEmpty() ? nullptr : comment.constData());
+}
+
+// Arguments of the kind the tool fills in: a file path, a reason given by
+// the system, a number.
+QString withSampleArguments(QString text)
+{
+    const QStringList samples = {
+        QStringLiteral("C:/Users/Engineer/Documents/Volmar/tank 12 calibration.csv"),
+        QStringLiteral("Permission denied"), QStringLiteral("65535")};
+    for (int n = 9; n >= 1; --n)
+        text.replace(QLatin1Char('%') + QString::number(n), samples.value(n - 1, samples.last()));
+    return text;
+}
+
+QString rectText(const QRect &r)
+{
+    return QStringLiteral("%1x%2 at (%3,%4)").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+}
+
+QString sizeText(const QSize &s)
+{
+    return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+}
+
+// What keeps a text of top's labels and buttons from showing whole: the
+// text needs more room than its widget has (by the widget's own size hint,
+// and line by line by the metrics of the font it paints with), or the
+// widget is not wholly inside top. Empty when everything shows.
+QStringList clippedTexts(const QWidget &top)
+{
+    QStringList problems;
+    const QRect area = top.rect();
+    auto placed = [&top](const QWidget *w) { return QRect(w->mapTo(&top, QPoint(0, 0)), w->size()); };
+
+    const auto labels = top.findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->text().isEmpty() || !label->isVisibleTo(&top))
+            continue;
+        const QString what = QStringLiteral("label \"%1\"")
+                                 .arg(QString(label->text()).replace(QLatin1Char('\n'),
+                                                                     QLatin1String("\\n")));
+        if (!area.contains(placed(label)))
+            problems << what + QStringLiteral(" at ") + rectText(placed(label))
+                            + QStringLiteral(" sticks out of ") + sizeText(area.size());
+        const QRect inside = label->contentsRect();
+        int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs;
+        if (label->wordWrap())
+            flags |= Qt::TextWordWrap;
+        const QSize lines = QFontMetrics(label->font())
+                                .boundingRect(QRect(0, 0, inside.width(), QWIDGETSIZE_MAX), flags,
+                                              label->text())
+                                .size();
+        const QSize hint = label->wordWrap()
+            ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+            : label->sizeHint();
+        if (lines.width() > inside.width() || lines.height() > inside.height()
+            || hint.width() > label->width() || hint.height() > label->height())
+            problems << what + QStringLiteral(" needs ") + sizeText(lines.expandedTo(hint))
+                            + QStringLiteral(", has ") + sizeText(label->size());
+    }
+
+    const auto buttons = top.findChildren<QPushButton *>();
+    for (const QPushButton *button : buttons) {
+        if (!button->isVisibleTo(&top))
+            continue;
+        const QString what = QStringLiteral("button \"%1\"").arg(button->text());
+        const QSize hint = button->sizeHint();
+        if (!area.contains(placed(button)))
+            problems << what + QStringLiteral(" at ") + rectText(placed(button))
+                            + QStringLiteral(" sticks out of ") + sizeText(area.size());
+        if (hint.width() > button->width() || hint.height() > button->height())
+            problems << what + QStringLiteral(" needs ") + sizeText(hint)
+                            + QStringLiteral(", has ") + sizeText(button->size());
+    }
+    return problems;
+}
+
+// A window that was given a size keeps at least that size and stays on its
+// screen.
+QStringList misplaced(const QWidget &window, const QSize &given)
+{
+    QStringList problems;
+    if (window.width() < given.width() || window.height() < given.height())
+        problems << QStringLiteral("%1 is below the size given, %2")
+                        .arg(sizeText(window.size()), sizeText(given));
+    const QScreen *screen = window.screen();
+    if (screen && !screen->availableGeometry().contains(window.frameGeometry()))
+        problems << QStringLiteral("%1 is not inside the screen %2")
+                        .arg(rectText(window.frameGeometry()),
+                             rectText(screen->availableGeometry()));
+    return problems;
+}
+
+// Answers message dialogs the way the tests answer them, after looking at
+// the dialog as it is shown.
+class DialogInspector
+{
+public:
+    explicit DialogInspector(std::function<void(DynamicQDialog &)> look)
+    {
+        DynamicQDialog::setResponder([look](DynamicQDialog &dialog) {
+            dialog.setVisible(true);
+            look(dialog);
+            dialog.setVisible(false);
+            return 1;
+        });
+    }
+    ~DialogInspector() { DynamicQDialog::setResponder({}); }
+    DialogInspector(const DialogInspector &) = delete;
+    DialogInspector &operator=(const DialogInspector &) = delete;
+};
+
+// Stands in for the wired sensor page the password dialog's buttons call.
+class PasswordReceiver : public QObject
+{
+    Q_OBJECT
+public slots:
+    void inputPass() {}
+    void setPass() {}
+    void delPass() {}
+};
+} // namespace
+
+class TestTextFit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase_data()
+    {
+        // Russian is the source text itself; the others are the files the
+        // build compiles from translations/*.ts.
+        QTest::addColumn<QString>("qm");
+        QTest::newRow("Russian") << QString();
+        QTest::newRow("English") << QStringLiteral("Language_Eng.qm");
+        QTest::newRow("Portuguese") << QStringLiteral("Language_Port.qm");
+        QTest::newRow("Spanish") << QStringLiteral("Language_Esp.qm");
+    }
+
+    void initTestCase()
+    {
+        QVERIFY(m_workDir.isValid());
+        QDir::setCurrent(m_workDir.path()); // log.txt lands here
+        PortList::setSystemPortsProvider([] { return QVector<PortList::Port>{}; });
+        for (const char *name : kTsFiles) {
+            QString error;
+            const QVector<TsMessage> file =
+                readTsFile(QStringLiteral(VOLMAR_SOURCE_DIR "/translations/") + QLatin1String(name),
+                           &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            for (const TsMessage &message : file) {
+                if (!m_keys.contains(message.key())) {
+                    m_keys << message.key();
+                    m_texts << message;
+                }
+            }
+        }
+        QVERIFY(m_texts.size() > 100);
+        m_window = std::make_unique<Configurator>(); // loads the tool's fonts
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void init()
+    {
+        QFETCH_GLOBAL(QString, qm);
+        if (qm.isEmpty())
+            return;
+        QVERIFY2(m_translator.load(qm, QStringLiteral(VOLMAR_BINARY_DIR "/languages")),
+                 qPrintable(qm));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+
+    void cleanup()
+    {
+        QCoreApplication::removeTranslator(&m_translator);
+        DynamicQDialog::setResponder({});
+        Security::setResponder({});
+    }
+
+    void cleanupTestCase() { m_window.reset(); }
+
+    // Which texts reach a message dialog: every text the tool shows passes
+    // through the translation function, and tst_translations checks that
+    // every such text written in the code is in translations/*.ts. A message
+    // dialog is only ever given one of these texts, alone or with its
+    // arguments filled in. Showing every text of the .ts files as a message
+    // therefore covers every message the tool has, including those handed
+    // over in variables (the results of checks, errors of files) and those
+    // added later; texts that are never messages only make the set larger.
+    // Each text is shown as a notice (no cancel, 300 x 170, the size nearly
+    // every caller gives) and as a question (with cancel, 300 x 150, the
+    // smallest size a caller gives).
+    void everyTextFitsTheMessageDialog()
+    {
+        struct Shape {
+            const char *name;
+            bool withCancel;
+            QSize size;
+        };
+        const Shape shapes[] = {{"notice", false, QSize(300, 170)},
+                                {"question", true, QSize(300, 150)}};
+        QStringList failures;
+        int shown = 0;
+        for (const TsMessage &message : qAsConst(m_texts)) {
+            const QString text = withSampleArguments(translated(message));
+            for (const Shape &shape : shapes) {
+                QStringList problems;
+                bool seen = false;
+                DialogInspector inspector([&](DynamicQDialog &dialog) {
+                    seen = true;
+                    problems << clippedTexts(dialog) << misplaced(dialog, shape.size);
+                });
+                DynamicQDialog::show(m_window.get(), text, shape.withCancel, shape.size);
+                QVERIFY(seen);
+                ++shown;
+                if (!problems.isEmpty())
+                    failures << QStringLiteral("[%1] %2: %3")
+                                    .arg(QLatin1String(shape.name),
+                                         QString(text).replace(QLatin1Char('\n'),
+                                                               QLatin1String("\\n")),
+                                         problems.join("; "));
+            }
+        }
+        for (const QString &failure : qAsConst(failures))
+            qInfo().noquote() << failure;
+        QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 dialogs do not show "
+                                                               "their text whole")
+                                                    .arg(failures.size())
+                                                    .arg(shown)));
+    }
+
+    // Dialogs the callers build themselves: the start-up warning (no parent)
+    // and the question that ends a calibration run, whose buttons are given
+    // their captions after the dialog is built.
+    void dialogsBuiltByTheirCallers()
+    {
+        QStringList problems;
+        DialogInspector inspector([&](DynamicQDialog &dialog) {
+            problems << clippedTexts(dialog) << misplaced(dialog, QSize(300, 170));
+        });
+        {
+            DynamicQDialog warning(nullptr, QString(),
+                                   translated("Configurator", "Один экземпляр приложения уже запущен"),
+                                   false);
+            warning.setStyleSheet(DynamicQDialog::commonStyleSheet());
+            warning.resize(300, 170);
+            warning.exec();
+        }
+        {
+            DynamicQDialog ending(m_window.get(), QString(),
+                                  translated("CalibrationWorkflow", "Вы хотите завершить тарировку?"),
+                                  true);
+            ending.SetTextBtnOk(translated("CalibrationWorkflow", "Да"));
+            ending.SetTextBtnCncl(translated("CalibrationWorkflow", "Нет"));
+            ending.setStyleSheet(DynamicQDialog::commonStyleSheet());
+            ending.resize(300, 170);
+            ending.exec();
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    // The wired sensor's password dialog in both of its modes, styled and
+    // sized as the sensor page opens it.
+    void passwordDialog()
+    {
+        PasswordReceiver receiver;
+        for (const bool inputMode : {true, false}) {
+            QStringList problems;
+            Security::setResponder([&](Security &dialog) {
+                dialog.setVisible(true);
+                problems << clippedTexts(dialog) << misplaced(dialog, QSize(250, 200));
+                dialog.setVisible(false);
+            });
+            Security dialog(&receiver, m_window.get(), inputMode, !inputMode);
+            dialog.setStyleSheet(QStringLiteral("background-color:#1F2222;border-style: solid;"
+                                                "border-width: 1px;border-color: white;"
+                                                "color : white;"));
+            dialog.resize(250, 200);
+            dialog.exec();
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+        }
+    }
+
+    // The engineering menu's dialogs, styled and sized as the main window
+    // opens them: the manual full/empty entry with the largest readings,
+    // and the sensor's table.
+    void engineeringDialogs()
+    {
+        QStringList problems;
+        {
+            EngineerMenuQDialog levels(m_window.get(), true);
+            levels.setStyleSheet(DynamicQDialog::commonStyleSheet());
+            levels.resize(300, 170);
+            levels.updateValueLevel(4095, 4095);
+            levels.show();
+            problems << clippedTexts(levels) << misplaced(levels, QSize(300, 170));
+        }
+        {
+            LiterToPercent table(m_window.get(), true);
+            table.setStyleSheet(QStringLiteral("background-color:#1F2222;border-style: solid;"
+                                               "border-width: 1px;border-color: white;"
+                                               "color : white;"));
+            table.resize(500, 550);
+            table.show();
+            problems << clippedTexts(table) << misplaced(table, QSize(500, 550));
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    // The tiles above the calibration table, on the calibration page and
+    // placed as the wired sensor page places them, with what the sensors
+    // write into them: serial numbers up to the longest a sensor reports,
+    // the level, and the longer of the state texts.
+    void calibrationTiles_data()
+    {
+        QTest::addColumn<int>("serial");
+        QTest::newRow("six digits") << 123456;
+        QTest::newRow("largest") << 2147483647;
+        QTest::newRow("negative") << int(-2147483647 - 1);
+    }
+
+    void calibrationTiles()
+    {
+        QFETCH(int, serial);
+        QWidget *page = m_window->form()->Tarirovka;
+        m_window->form()->stackedWidget->setCurrentWidget(page);
+        WidgetTar caption(page, true);
+        WidgetTar first(page, false);
+        WidgetTar second(page, false);
+        caption.move(10, 80);
+        first.move(139, 80);
+        second.move(278, 80);
+        caption.setLabel1Text(translated("CalibrationWorkflow", "Галлоны"));
+        int index = 0;
+        for (WidgetTar *tile : {&first, &second}) {
+            tile->setLabel1Text(translated("FLSDevice", "Датчик#") + QString::number(serial - index));
+            tile->setLabel2Text(translated("FLSDevice", "Уровень ") + QStringLiteral("4095"));
+            tile->setLabel3Text(translated("FLSDevice", index == 0 ? "Не калиброван" : "Калиброван"));
+            tile->setLabel4Text(translated("FLSDevice", index == 0 ? "Не стабилен" : "Стабилен"));
+            tile->show();
+            ++index;
+        }
+        QCoreApplication::sendPostedEvents();
+
+        QStringList problems;
+        const struct {
+            const char *name;
+            const WidgetTar *tile;
+            QSize given;
+        } tiles[] = {{"caption", &caption, QSize(129, 99)},
+                     {"first", &first, QSize(139, 99)},
+                     {"second", &second, QSize(139, 99)}};
+        for (const auto &t : tiles) {
+            for (const QString &problem : clippedTexts(*t.tile))
+                problems << QLatin1String(t.name) + QStringLiteral(" tile: ") + problem;
+            if (t.tile->width() < t.given.width() || t.tile->height() < t.given.height())
+                problems << QLatin1String(t.name) + QStringLiteral(" tile is below ")
+                                + sizeText(t.given);
+            if (!page->rect().contains(t.tile->geometry()))
+                problems << QLatin1String(t.name) + QStringLiteral(" tile leaves the page");
+        }
+        // Still a row: each tile starts where the one on its left ends.
+        if (first.x() != caption.x() + caption.width() || second.x() != first.x() + first.width()
+            || first.y() != caption.y() || second.y() != first.y())
+            problems << QStringLiteral("the tiles no longer stand in a row: %1, %2, %3")
+                            .arg(rectText(caption.geometry()), rectText(first.geometry()),
+                                 rectText(second.geometry()));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+private:
+    QTemporaryDir m_workDir;
+    QTranslator m_translator;
+    std::unique_ptr<Configurator> m_window;
+    QVector<TsMessage> m_texts;
+    QSet<QString> m_keys;
+};
+
+QTEST_MAIN(TestTextFit)
+#include "tst_textfit.moc"
