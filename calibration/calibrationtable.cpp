@@ -39,7 +39,8 @@ std::optional<QByteArray> CalibrationTable::writePayload(const QStringList &leve
     if (levels.size() < kRows || volumes.size() < kRows
         || levels.mid(0, kRows).contains(kMissingCell)
         || volumes.mid(0, kRows).contains(kMissingCell)) {
-        setError(error, trText("В таблице не может быть менее 20 строк"));
+        setError(error, trText(QT_TRANSLATE_NOOP("CalibrationTable",
+                                                 "В таблице не может быть менее 20 строк")));
         return std::nullopt;
     }
 
@@ -50,13 +51,17 @@ std::optional<QByteArray> CalibrationTable::writePayload(const QStringList &leve
             const QString &cell = column->at(row);
             const std::optional<double> number = cellNumber(cell);
             if (!number) {
-                setError(error, trText("Строка %1: значение \"%2\" не является числом")
+                setError(error, trText(QT_TRANSLATE_NOOP(
+                                    "CalibrationTable",
+                                    "Строка %1: значение \"%2\" не является числом"))
                                     .arg(QString::number(row + 1), cell.trimmed()));
                 return std::nullopt;
             }
             const double rounded = std::round(*number); // halves away from zero
             if (*number < 0 || rounded > kMaxValue) {
-                setError(error, trText("Строка %1: значение %2 вне диапазона 0…65535")
+                setError(error, trText(QT_TRANSLATE_NOOP(
+                                    "CalibrationTable",
+                                    "Строка %1: значение %2 вне диапазона 0…65535"))
                                     .arg(QString::number(row + 1), cell.trimmed()));
                 return std::nullopt;
             }

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CalibrationTable</name>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>The table cannot have fewer than 20 rows</translation>
+    </message>
+    <message>
+        <source>Строка %1: значение &quot;%2&quot; не является числом</source>
+        <translation>Row %1: the value &quot;%2&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>Строка %1: значение %2 вне диапазона 0…65535</source>
+        <translation>Row %1: the value %2 is outside the range 0…65535</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationCsv</name>
     <message>
         <source>Строка %1: ожидаются показания одного или двух датчиков и объём через запятую, а не %2</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CalibrationTable</name>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>La tabla no puede tener menos de 20 filas</translation>
+    </message>
+    <message>
+        <source>Строка %1: значение &quot;%2&quot; не является числом</source>
+        <translation>Fila %1: el valor &quot;%2&quot; no es un número</translation>
+    </message>
+    <message>
+        <source>Строка %1: значение %2 вне диапазона 0…65535</source>
+        <translation>Fila %1: el valor %2 está fuera del rango 0…65535</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationCsv</name>
     <message>
         <source>Строка %1: ожидаются показания одного или двух датчиков и объём через запятую, а не %2</source>

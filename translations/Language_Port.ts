@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>CalibrationTable</name>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>A tabela não pode ter menos de 20 linhas</translation>
+    </message>
+    <message>
+        <source>Строка %1: значение &quot;%2&quot; не является числом</source>
+        <translation>Linha %1: o valor &quot;%2&quot; não é um número</translation>
+    </message>
+    <message>
+        <source>Строка %1: значение %2 вне диапазона 0…65535</source>
+        <translation>Linha %1: o valor %2 está fora do intervalo 0…65535</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationCsv</name>
     <message>
         <source>Строка %1: ожидаются показания одного или двух датчиков и объём через запятую, а не %2</source>
