@@ -227,9 +227,10 @@ private slots:
     {
         QFETCH(int, chunk);
         QFETCH(int, replyDelay);
-        Emulator emulator(chunk, replyDelay, {QStringLiteral("kv510@1:noise=0,drift=0,level=100"),
-                                  QStringLiteral("kv210@2:noise=0,drift=0,level=200"),
-                                  QStringLiteral("kv610@3:noise=0,drift=0,level=300")});
+        Emulator emulator(chunk, replyDelay,
+                          {QStringLiteral("kv510@1:noise=0,drift=0,level=100"),
+                           QStringLiteral("kv210@2:noise=0,drift=0,level=200"),
+                           QStringLiteral("kv610@3:noise=0,drift=0,level=300")});
         QVERIFY(!emulator.port().isEmpty());
         Tool tool(emulator.port());
         QTRY_COMPARE_WITH_TIMEOUT(tool.window().form()->label_ListDevDUT->text(), QStringLiteral("1,2,3"),
