@@ -14,6 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const bool crcOk = Frame::hasValidCrc(block);
     const Frame::Verdict verdict = Frame::check(block, polled);
+    // Anything that does not start like a reply is not one.
+    if (!block.isEmpty() && quint8(block.at(0)) != Protocol::kReplyPrefix)
+        FUZZ_CHECK(verdict == Frame::Verdict::NotAReply);
     if (verdict == Frame::Verdict::Accepted) {
         FUZZ_CHECK(crcOk);
         FUZZ_CHECK(block.size() >= Protocol::kMinReplyLength);

@@ -75,6 +75,18 @@ LEVELS = [i * 200 for i in range(20)]
 VOLUMES = [i * 5 for i in range(20)]
 
 
+def csv(*lines, end="\r\n"):
+    """Lines of a calibration file, each ended as the tool ends them."""
+    return "".join(line + end for line in lines).encode("utf-8")
+
+
+# A filling run of one sensor: reading, then volume.
+RUN_ONE = [f"{512 + 40 * i}, {5 * i}" for i in range(8)]
+# The same with two sensors: reading 1, reading 2, volume.
+RUN_TWO = [f"{512 + 40 * i}, {498 + 41 * i}, {5 * i}" for i in range(8)]
+# The sensor's table as saved: volume, then level, 20 rows.
+TABLE_ROWS = [f"{v}, {l}" for l, v in zip(LEVELS, VOLUMES)]
+
 SETTINGS_24 = settings_reply(24, 2)
 SETTINGS_25 = settings_reply(25, 1)
 IDENT = identification_reply(12345678, 123)
@@ -136,6 +148,29 @@ def seeds():
             "short-then-next": chunks((0, 12, SETTINGS_24, 5), (3, 4, IDENT, 40)),
             # Half a reply, a long silence, then a whole one.
             "stale-half": chunks((0, 5, SETTINGS_25[:10], 20), (200, 12, SETTINGS_25, 50)),
+        },
+        "calibration_run_file": {
+            "one-sensor": csv(*RUN_ONE),
+            "two-sensors": csv(*RUN_TWO),
+            # Lines of one reading in a file of two: the first sensor's.
+            "mixed-widths": csv(RUN_ONE[0], *RUN_TWO[1:4]),
+            "draining-fractions": csv("2900, 1000", "2400.5, 500.25", "1700, 0"),
+            "blank-lines-lf": csv("", RUN_ONE[0], "  ", RUN_ONE[1], end="\n"),
+            "byte-order-mark": b"\xef\xbb\xbf" + csv(*RUN_ONE[:3]),
+            "no-final-line-end": csv(*RUN_ONE[:2]) + b"600, 10",
+            "empty-reading": csv("512, , 0", "600, 610, 5"),
+            "exponent": csv("1e3, 0", "1.5E+3, 5"),
+            "refused-text": csv(RUN_ONE[0], "уровень, объём"),
+            "refused-width": csv("1, 2, 3, 4"),
+        },
+        "calibration_table_file": {
+            "litres": csv(*TABLE_ROWS),
+            "percent": csv(*[f"{round(l * 100 / LEVELS[-1])}, {l}" for l in LEVELS]),
+            "fractions": csv(*[f"{v + 0.5}, {l}" for l, v in zip(LEVELS, VOLUMES)]),
+            "nineteen-rows": csv(*TABLE_ROWS[:19]),
+            "too-large": csv(*TABLE_ROWS[:19], "70000, 65536"),
+            "one-column": csv(*[str(l) for l in LEVELS]),
+            "lf-only": csv(*TABLE_ROWS, end="\n"),
         },
         # Every byte of the search answer is one address.
         "address_list": {
