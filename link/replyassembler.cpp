@@ -42,10 +42,13 @@ void ReplyAssembler::append(const QByteArray &bytes, qint64 firstArrivalMs, qint
 {
     if (bytes.isEmpty())
         return;
-    // What waited through a long silence belongs to a reply that never
-    // finished; the new bytes cannot complete it.
+    // Bytes that waited through a long silence cannot be completed by the
+    // new ones: read them as they are first. A whole reply kept back in case
+    // a longer one was still arriving comes out; the rest is dropped.
     if (!m_pending.isEmpty() && firstArrivalMs - m_lastArrival >= kStaleAfter.count()) {
-        m_dropped += m_pending.size();
+        const Reading old = read(m_pending, m_lengths, Wait::Stale);
+        m_ready += old.replies;
+        m_dropped += old.skipped;
         m_pending.clear();
     }
     m_pending.append(bytes);
@@ -59,8 +62,10 @@ void ReplyAssembler::append(const QByteArray &bytes, qint64 firstArrivalMs, qint
 
 QList<QByteArray> ReplyAssembler::takeReplies(qint64 nowMs)
 {
+    QList<QByteArray> replies;
+    replies.swap(m_ready);
     if (m_pending.isEmpty())
-        return {};
+        return replies;
     const qint64 quiet = nowMs - m_lastArrival;
     const Wait wait = quiet >= kStaleAfter.count()  ? Wait::Stale
                       : quiet >= kSettleTime.count() ? Wait::Settled
@@ -68,12 +73,13 @@ QList<QByteArray> ReplyAssembler::takeReplies(qint64 nowMs)
     Reading reading = read(m_pending, m_lengths, wait);
     m_dropped += reading.skipped;
     m_pending = reading.keepFrom >= 0 ? m_pending.mid(reading.keepFrom) : QByteArray();
-    return reading.replies;
+    return replies + reading.replies;
 }
 
 void ReplyAssembler::clear()
 {
     m_pending.clear();
+    m_ready.clear();
 }
 
 QList<QByteArray> ReplyAssembler::cut(const QByteArray &block, const ReplyLengths &lengths)

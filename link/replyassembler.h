@@ -63,7 +63,7 @@ public:
     // replies is skipped; a started reply stays pending.
     QList<QByteArray> takeReplies(qint64 nowMs);
 
-    bool hasPending() const { return !m_pending.isEmpty(); }
+    bool hasPending() const { return !m_pending.isEmpty() || !m_ready.isEmpty(); }
     QByteArray pending() const { return m_pending; }
     // Bytes skipped as garbage or dropped as stale since construction.
     qint64 droppedBytes() const { return m_dropped; }
@@ -84,6 +84,7 @@ private:
 
     ReplyLengths m_lengths;
     QByteArray m_pending;
+    QList<QByteArray> m_ready; // read out of stale bytes, not yet taken
     qint64 m_lastArrival = 0;
     qint64 m_dropped = 0;
 };
