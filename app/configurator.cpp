@@ -263,10 +263,12 @@ void Configurator::initStatusMessage()
 {
     m_statusUp = new QLabel(this);
     m_statusUp->setObjectName(QStringLiteral("labelStatusUp"));
-    m_statusUp->setGeometry(5, 554, 500, 20);
+    // A 16 pt line is 31 px high; the two lines keep 2 px apart and inside
+    // the window also where a small screen moves them up (by 115 and 117).
+    m_statusUp->setGeometry(5, 533, 500, 31);
     m_statusModel = new QLabel(tr("Подключите датчик"), this);
     m_statusModel->setObjectName(QStringLiteral("labelStatusModel"));
-    m_statusModel->setGeometry(5, 577, 500, 20);
+    m_statusModel->setGeometry(5, 566, 500, 31);
     for (QLabel *label : {m_statusUp, m_statusModel}) {
         label->setStyleSheet(QLatin1String(kStatusStyle));
         label->installEventFilter(this);

@@ -655,10 +655,10 @@ void FLSDevice::initStatusMessage()
     m_statusUp->setObjectName(QStringLiteral("labelStatusUpDUT"));
     // The page's lines stand where the header's are and take their place
     // while a sensor is connected.
-    m_statusUp->setGeometry(5, 554, 500, 20);
+    m_statusUp->setGeometry(5, 533, 500, 31);
     m_status = new QLabel(tr("Подключите датчик"), ui->DUT);
     m_status->setObjectName(QStringLiteral("labelStatusDUT"));
-    m_status->setGeometry(5, 577, 500, 20);
+    m_status->setGeometry(5, 566, 500, 31);
     for (QLabel *label : {m_status, m_statusUp}) {
         label->setFont(font);
         label->setStyleSheet(QLatin1String(kStatusStyle));

@@ -319,11 +319,12 @@ def build_header(p):
            "QPushButton:pressed {background-color: #2B3232;}", cursor=HAND)
 
     # serial number and firmware line, right under the header (the same strip
-    # y 98..122, x 10..500 stays free on the other device pages)
-    caption(p, "label_SerNumName", (20, 98, 160, 24), "Серийный номер:")
-    value(p, "label_SerNumVal", (180, 98, 120, 24), "--", 13)
-    caption(p, "label_FirmwareName", (310, 98, 105, 24), "Версия ПО:")
-    value(p, "label_FirmwareVal", (415, 98, 85, 24), "--", 13)
+    # y 94..134, x 10..540 stays free on the other device pages); the code sets
+    # 14 pt captions and 21 pt values, room for a serial of "-2147483648"
+    caption(p, "label_SerNumName", (20, 100, 160, 28), "Серийный номер:")
+    value(p, "label_SerNumVal", (180, 94, 172, 40), "--", 13)
+    caption(p, "label_FirmwareName", (356, 100, 106, 28), "Версия ПО:")
+    value(p, "label_FirmwareVal", (462, 94, 78, 40), "--", 13)
 
 
 # Device pages share one frame: a panel picture over x 20..780, y 125..545 and an
@@ -361,11 +362,11 @@ def build_dut(stack):
 
     # readings (middle); level, frequency and voltage share one place, the
     # output mode decides which of them is shown
-    caption(p, "label_NameUrovenDUT", (150, 138, 135, 30), "Уровень", 14)
+    caption(p, "label_NameUrovenDUT", (142, 138, 143, 30), "Уровень", 14)
     value(p, "label_UrovenDUT", (285, 138, 110, 30), "--", 16)
-    caption(p, "label_FreqNameDUT", (150, 138, 135, 30), "Частота, Гц", 14, visible=False)
+    caption(p, "label_FreqNameDUT", (142, 138, 143, 30), "Частота, Гц", 14, visible=False)
     value(p, "label_FreqValDUT", (285, 138, 110, 30), "--", 16, visible=False)
-    caption(p, "label_NaprNameDUT", (150, 138, 135, 30), "Напряжение", 14, visible=False)
+    caption(p, "label_NaprNameDUT", (142, 138, 143, 30), "Напряжение", 14, visible=False)
     value(p, "label_NaprValDUT", (285, 138, 110, 30), "--", 16, visible=False)
     widget(p, "QProgressBar", "progressBarLevelDUT", (150, 172, 245, 12), None, None, ST_LEVEL_BAR,
            maximum=1024, value=0, textVisible=False)
@@ -390,7 +391,7 @@ def build_dut(stack):
     ]
     for i, (cap, text, field, alarm) in enumerate(rows):
         y = 138 + i * 42
-        caption(p, cap, (415, y, 140, 30), text)
+        caption(p, cap, (403, y, 152, 30), text)
         if field.startswith("combo"):
             combo(p, field, (555, y, 180, 30))
         else:
@@ -428,7 +429,7 @@ def build_ble(stack):
     value(p, "label_FirmwareValBLE", (370, 252, 140, 22), "--", 12)
     caption(p, "label_MAC_BLE", (225, 276, 50, 22), "MAC", 11)
     value(p, "label_MAC_BLE_VAL", (275, 276, 235, 22), "--", 12, cursor=HAND)
-    widget(p, "QLabel", "label_CopyMacBLE", (275, 299, 235, 18), "Скопировано в буфер обмена",
+    widget(p, "QLabel", "label_CopyMacBLE", (225, 299, 285, 18), "Скопировано в буфер обмена",
            (LIGHT, 10), ST_NOTE, LEFT_V, visible=False)
 
     # readings
@@ -445,7 +446,7 @@ def build_ble(stack):
            maximum=1024, value=0, textVisible=False)
 
     # parameters (right)
-    caption(p, "label_NetNumBLE", (525, 135, 125, 28), "Сетевой адрес", 11)
+    caption(p, "label_NetNumBLE", (515, 135, 135, 28), "Сетевой адрес", 11)
     lineedit(p, "lineEditNetNumBLE", (650, 135, 85, 28), "", readOnly=True,
              focusPolicy=("enum", "Qt::NoFocus"))
     rows = [
@@ -455,15 +456,15 @@ def build_ble(stack):
     ]
     for i, (cap, text, field, alarm, init) in enumerate(rows):
         y = 171 + i * 36
-        caption(p, cap, (525, y, 125, 28), text, 11)
+        caption(p, cap, (515, y, 135, 28), text, 11)
         if field.startswith("combo"):
             combo(p, field, (650, y, 85, 28))
         else:
             lineedit(p, field, (650, y, 85, 28), init, maxLength=4)
         mark(p, alarm, (740, y + 2, 24, 24))
-    caption(p, "label_ReqNetNumBLE", (522, 279, 128, 28), "Опросить адрес", 11)
+    caption(p, "label_ReqNetNumBLE", (515, 279, 135, 28), "Опросить адрес", 11)
     combo(p, "comboBox_NetNumBLE", (650, 279, 85, 28))
-    caption(p, "label_NameListDevBLE", (525, 315, 125, 28), "Устройства", 11)
+    caption(p, "label_NameListDevBLE", (515, 315, 135, 28), "Устройства", 11)
     value(p, "label_ListDevBLE", (650, 315, 114, 28), "--", 13)
     mark(p, "label_Alarm_9BLE", (522, 372, 24, 24), image_label_style("alarm.png"))
     widget(p, "QLabel", "label_NeedCalibBLE", (550, 370, 220, 28), "Требуется калибровка",
@@ -493,9 +494,9 @@ def build_tar_controls(p, kind):
     half = (w - 10) // 2
     sfx = "Adw" if adw else ""
     title(p, "label_TitleTar" + sfx, (x, 100, w, 32), "ТАРИРОВКА", 18)
-    caption(p, "label_StepTarAdw" if adw else "label_StepTar", (x, 142, 50, 30), "Шаг,", 14)
-    caption(p, "label_UnitTarAdw" if adw else "label_8", (x + 50, 142, 24, 30), "л", 14)
-    lineedit(p, "lineEditStepTar" + sfx, (x + 80, 142, 70, 30), "5", maxLength=6)
+    caption(p, "label_StepTarAdw" if adw else "label_StepTar", (x, 142, 64, 30), "Шаг,", 14)
+    caption(p, "label_UnitTarAdw" if adw else "label_8", (x + 64, 142, 20, 30), "л", 14)
+    lineedit(p, "lineEditStepTar" + sfx, (x + 86, 142, 70, 30), "5", maxLength=6)
     if adw:
         combo(p, "comboBoxZalivSlivAdw", (x, 182, w, 30), ("Заливом", "Сливом"))
         y = 228
@@ -524,7 +525,7 @@ def build_tar_controls(p, kind):
         # litres / gallons: the code puts the toggle switch at (x + 100, 426), 40 x 24
         caption(p, "label_LitrTar", (x, 424, 90, 28), "Литры", 14, RIGHT_V)
         caption(p, "label_GallonTar", (x + 150, 424, 120, 28), "Галлоны", 14)
-        back_button(p, "pushButtonBackTarir", (x, 504, w, 40))
+        back_button(p, "pushButtonBackTarir", (x, 490, w, 40))
 
 
 def build_aq420(stack):
@@ -617,16 +618,16 @@ def build_wired_tag(stack):
 def build_remote_control(stack):
     p = page(stack, "RemoteControl")
     title(p, "label_TitleRC", (40, 104, 720, 32), "ДИСТАНЦИОННОЕ УПРАВЛЕНИЕ", 18)
-    caption(p, "label_CmdRC", (40, 150, 300, 30), "Команда", 14)
-    combo(p, "comboBoxRemoteControl", (350, 150, 410, 30))
-    caption(p, "label_1RC", (40, 194, 300, 30), "Удаленнный сетевой номер", 14)
-    lineedit(p, "lineEditNetNumRemoteControl", (350, 194, 120, 30), "1", maxLength=3)
-    caption(p, "label_2RC", (40, 238, 300, 30), "Введите числовой пароль", 14)
-    lineedit(p, "lineEditPassRemoteControl", (350, 238, 200, 30), "", maxLength=10)
-    caption(p, "label_3RC", (40, 282, 305, 30), "Выберете уровень фильтрации", 13)
-    combo(p, "comboBoxFiltrRemoteControl", (350, 282, 250, 30))
-    caption(p, "label_4RC", (40, 326, 300, 30), "Выберете режим", 14)
-    combo(p, "comboBoxModeRemoteControl", (350, 326, 250, 30))
+    caption(p, "label_CmdRC", (40, 150, 335, 30), "Команда", 14)
+    combo(p, "comboBoxRemoteControl", (380, 150, 380, 30))
+    caption(p, "label_1RC", (40, 194, 335, 30), "Удаленнный сетевой номер", 14)
+    lineedit(p, "lineEditNetNumRemoteControl", (380, 194, 120, 30), "1", maxLength=3)
+    caption(p, "label_2RC", (40, 238, 335, 30), "Введите числовой пароль", 14)
+    lineedit(p, "lineEditPassRemoteControl", (380, 238, 200, 30), "", maxLength=10)
+    caption(p, "label_3RC", (40, 282, 335, 30), "Выберете уровень фильтрации", 13)
+    combo(p, "comboBoxFiltrRemoteControl", (380, 282, 250, 30))
+    caption(p, "label_4RC", (40, 326, 335, 30), "Выберете режим", 14)
+    combo(p, "comboBoxModeRemoteControl", (380, 326, 250, 30))
     caption(p, "label_HintRC", (40, 372, 720, 26), "Скопируйте строку и вставьте её в файл для отправки", 12)
     lineedit(p, "lineEditGenRemoteControl", (40, 400, 720, 34), "", 13, LEFT_V)
     button(p, "pushButtonGenRemoteControl", (40, 450, 200, 40), "Сгенерировать", 13, ST_BUTTON_RED)
@@ -646,9 +647,9 @@ def build_engineer_dut(stack):
         ("groupBoxSetOutSer", "horizontalLayoutSetOutSer", "labelSetOutSer", "Передавать cерийный номер"),
     ]
     for i, (box, lay, lab, text) in enumerate(groups):
-        switch_group(p, box, lay, lab, text, (20, 142 + i * 50, 450, 42))
+        switch_group(p, box, lay, lab, text, (20, 142 + i * 50, 466, 42))
 
-    g = widget(p, "QGroupBox", "groupBoxLamp", (20, 446, 450, 72), "Порог срабатывания лампы",
+    g = widget(p, "QGroupBox", "groupBoxLamp", (20, 446, 466, 72), "Порог срабатывания лампы",
                (LIGHT, 12), ST_GROUP_TITLED)
     lineedit(g, "lineEdit_Lamp", (14, 28, 80, 30), "", maxLength=3)
     widget(g, "QLabel", "label_PercentLamp", (100, 28, 24, 30), "%", (MEDIUM, 14), ST_VALUE, LEFT_V)
@@ -667,7 +668,7 @@ def build_engineer_ble(stack):
     title(p, "label_TitleEngBLE", (20, 100, 500, 32), "ИНЖЕНЕРНЫЕ НАСТРОЙКИ", 18)
     # the code lays out the caption and its switch (spacing 182) itself
     g = widget(p, "QGroupBox", "groupBox_DelTermoBLE", (20, 142, 660, 44), "", None, ST_GROUP_SWITCH)
-    expanding(widget(g, "QLabel", "label_DelTermoCompBLE", (12, 4, 380, 36),
+    expanding(widget(g, "QLabel", "label_DelTermoCompBLE", (12, 4, 410, 36),
                      "Отключить термокомпенсацию", (LIGHT, 16),
                      "QLabel {color:white;font-size:16pt;}", LEFT_V))
 

@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(window.form()->stackedWidget->currentWidget(), window.form()->DUT);
         QCOMPARE(window.statusLineModel()->text(), QStringLiteral("Подключите датчик"));
-        QCOMPARE(window.statusLineModel()->geometry(), QRect(5, 577, 500, 20));
+        QCOMPARE(window.statusLineModel()->geometry(), QRect(5, 566, 500, 31));
     }
 
     void serviceMenuFollowsThePort()
@@ -326,7 +326,7 @@ private slots:
         Configurator window;
         qputenv("VOLMAR_SCREEN_HEIGHT", "1080");
         QCOMPARE(window.height(), 480);
-        QCOMPARE(window.statusLineModel()->y(), 577 - 117);
+        QCOMPARE(window.statusLineModel()->y(), 566 - 117);
     }
 
 private:

@@ -14,7 +14,10 @@
 #include "ui_configurator.h"
 
 #include <QLabel>
+#include <QDirIterator>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -61,10 +64,43 @@ QString sizeText(const QSize &s)
     return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
 }
 
-// What keeps a text of top's labels and buttons from showing whole: the
-// text needs more room than its widget has (by the widget's own size hint,
-// and line by line by the metrics of the font it paints with), or the
-// widget is not wholly inside top. Empty when everything shows.
+// What keeps label's text from showing whole inside top: the text needs
+// more room than the label has (by the label's own size hint, and line by
+// line by the metrics of the font it paints with), or the label is not
+// wholly inside top. Empty when it shows.
+QStringList labelProblems(const QLabel &label, const QWidget &top)
+{
+    QStringList problems;
+    const QString what = QStringLiteral("label %1\"%2\"")
+                             .arg(label.objectName().isEmpty()
+                                      ? QString()
+                                      : label.objectName() + QLatin1Char(' '),
+                                  QString(label.text()).replace(QLatin1Char('\n'),
+                                                                QLatin1String("\\n")));
+    const QRect placed(label.mapTo(&top, QPoint(0, 0)), label.size());
+    if (!top.rect().contains(placed))
+        problems << what + QStringLiteral(" at ") + rectText(placed)
+                        + QStringLiteral(" sticks out of ") + sizeText(top.size());
+    const QRect inside = label.contentsRect();
+    int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs;
+    if (label.wordWrap())
+        flags |= Qt::TextWordWrap;
+    const QSize lines = QFontMetrics(label.font())
+                            .boundingRect(QRect(0, 0, inside.width(), QWIDGETSIZE_MAX), flags,
+                                          label.text())
+                            .size();
+    const QSize hint = label.wordWrap()
+        ? QSize(label.minimumSizeHint().width(), label.heightForWidth(label.width()))
+        : label.sizeHint();
+    if (lines.width() > inside.width() || lines.height() > inside.height()
+        || hint.width() > label.width() || hint.height() > label.height())
+        problems << what + QStringLiteral(" needs ") + sizeText(lines.expandedTo(hint))
+                        + QStringLiteral(", has ") + sizeText(label.size());
+    return problems;
+}
+
+// What keeps a text of top's labels and buttons from showing whole: see
+// labelProblems; a button needs its size hint. Empty when everything shows.
 QStringList clippedTexts(const QWidget &top)
 {
     QStringList problems;
@@ -73,29 +109,8 @@ QStringList clippedTexts(const QWidget &top)
 
     const auto labels = top.findChildren<QLabel *>();
     for (const QLabel *label : labels) {
-        if (label->text().isEmpty() || !label->isVisibleTo(&top))
-            continue;
-        const QString what = QStringLiteral("label \"%1\"")
-                                 .arg(QString(label->text()).replace(QLatin1Char('\n'),
-                                                                     QLatin1String("\\n")));
-        if (!area.contains(placed(label)))
-            problems << what + QStringLiteral(" at ") + rectText(placed(label))
-                            + QStringLiteral(" sticks out of ") + sizeText(area.size());
-        const QRect inside = label->contentsRect();
-        int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs;
-        if (label->wordWrap())
-            flags |= Qt::TextWordWrap;
-        const QSize lines = QFontMetrics(label->font())
-                                .boundingRect(QRect(0, 0, inside.width(), QWIDGETSIZE_MAX), flags,
-                                              label->text())
-                                .size();
-        const QSize hint = label->wordWrap()
-            ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
-            : label->sizeHint();
-        if (lines.width() > inside.width() || lines.height() > inside.height()
-            || hint.width() > label->width() || hint.height() > label->height())
-            problems << what + QStringLiteral(" needs ") + sizeText(lines.expandedTo(hint))
-                            + QStringLiteral(", has ") + sizeText(label->size());
+        if (!label->text().isEmpty() && label->isVisibleTo(&top))
+            problems << labelProblems(*label, top);
     }
 
     const auto buttons = top.findChildren<QPushButton *>();
@@ -407,7 +422,152 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     }
 
+    // The labels the code fills while it runs, with the longest texts they
+    // get: the header's status and model lines and the wired page's pair
+    // that takes their place, with every text the code shows there; the
+    // serial number (a signed 32-bit number) and the firmware version
+    // (three digits). Each must show its text whole inside the window, and
+    // the lines of one place must not cover each other.
+    void runTimeLabels()
+    {
+        applyLanguage();
+        Ui::Configurator *form = m_window->form();
+        QWidget &window = *m_window;
+        const QStringList statusTexts = statusLineTexts();
+        QVERIFY2(statusTexts.contains(translated("Configurator", "Ожидаем ответа от датчика")),
+                 qPrintable(statusTexts.join(", ")));
+        QVERIFY2(statusTexts.contains(translated("FLSDevice", "Подключен KV610")),
+                 qPrintable(statusTexts.join(", ")));
+
+        struct Filled {
+            QLabel *label;
+            QStringList texts;
+        };
+        QVector<Filled> filled;
+        for (const char *name : {"labelStatusUp", "labelStatusModel", "labelStatusUpDUT",
+                                 "labelStatusDUT"}) {
+            QLabel *label = window.findChild<QLabel *>(QLatin1String(name));
+            QVERIFY2(label, name);
+            filled.push_back({label, statusTexts});
+        }
+        filled.push_back({form->label_SerNumVal,
+                          {QStringLiteral("-2147483648"), QStringLiteral("2147483647")}});
+        filled.push_back({form->label_FirmwareVal, {QStringLiteral("9.9.9")}});
+
+        QStringList problems;
+        for (const Filled &f : qAsConst(filled)) {
+            const QString kept = f.label->text();
+            f.label->ensurePolished();
+            for (const QString &text : f.texts) {
+                f.label->setText(text);
+                problems << labelProblems(*f.label, window);
+            }
+            f.label->setText(kept);
+        }
+
+        auto placed = [&window](const QWidget *w) {
+            return QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
+        };
+        auto apart = [&](const QList<const QWidget *> &row) {
+            for (int i = 0; i < row.size(); ++i)
+                for (int j = i + 1; j < row.size(); ++j)
+                    if (placed(row[i]).intersects(placed(row[j])))
+                        problems << QStringLiteral("%1 %2 covers %3 %4")
+                                        .arg(row[i]->objectName(), rectText(placed(row[i])),
+                                             row[j]->objectName(), rectText(placed(row[j])));
+        };
+        apart({filled[0].label, filled[1].label});
+        apart({filled[2].label, filled[3].label});
+        apart({form->label_SerNumName, form->label_SerNumVal, form->label_FirmwareName,
+               form->label_FirmwareVal, form->groupBox, form->scrollAreaBtnsDevices,
+               form->pushButtonService, form->pushButton_Help});
+        for (const QString &problem : qAsConst(problems))
+            qInfo().noquote() << problem;
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 texts do not show whole")
+                                                    .arg(problems.size())));
+    }
+
+    // Every caption of the form shows its own text whole in its place, page
+    // by page as each page is shown, hidden captions included (the code
+    // shows them when a sensor answers). The calibration tiles the code
+    // places on the pages have a test of their own.
+    void formCaptions()
+    {
+        applyLanguage();
+        Ui::Configurator *form = m_window->form();
+        QStackedWidget *stack = form->stackedWidget;
+        QWidget *shown = stack->currentWidget();
+        QStringList problems;
+        for (int i = 0; i < stack->count(); ++i) {
+            stack->setCurrentIndex(i);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const auto labels = stack->widget(i)->findChildren<QLabel *>();
+            for (QLabel *label : labels) {
+                if (label->text().trimmed().isEmpty() || insideTile(label))
+                    continue;
+                label->ensurePolished();
+                problems << labelProblems(*label, *m_window);
+            }
+        }
+        stack->setCurrentWidget(shown);
+        for (const QString &problem : qAsConst(problems))
+            qInfo().noquote() << problem;
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 captions do not show whole")
+                                                    .arg(problems.size())));
+    }
+
 private:
+    // The form shows the installed language once the window has handled
+    // the language change the translator posts.
+    void applyLanguage()
+    {
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(m_window->form()->label_4DUT->text(), translated("Configurator", "Сетевой адрес"));
+    }
+
+    static bool insideTile(const QWidget *widget)
+    {
+        for (; widget; widget = widget->parentWidget())
+            if (qobject_cast<const WidgetTar *>(widget))
+                return true;
+        return false;
+    }
+
+    // Every text the code hands to a status or model line, in the current
+    // language: the tr() literals of each call that sets one of the lines.
+    QStringList statusLineTexts() const
+    {
+        static const QRegularExpression setter(QStringLiteral(
+            "\\b(showStatusMessage|showStatusMessageUp|statusMessage|signalShowStatusMessageUp)\\("));
+        static const QRegularExpression literal(QStringLiteral("\\btr\\(\"([^\"]+)\""));
+        QSet<QString> sources;
+        QDirIterator files(QStringLiteral(VOLMAR_SOURCE_DIR),
+                           {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (path.contains(QLatin1String("/tests/")) || path.contains(QLatin1String("/build")))
+                continue;
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+                continue;
+            const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+            for (const QString &line : lines) {
+                if (!setter.match(line).hasMatch())
+                    continue;
+                auto it = literal.globalMatch(line);
+                while (it.hasNext())
+                    sources.insert(it.next().captured(1));
+            }
+        }
+        QStringList texts;
+        for (const TsMessage &message : m_texts)
+            if (sources.contains(message.source))
+                texts << translated(message);
+        texts.removeDuplicates();
+        return texts;
+    }
+
     QTemporaryDir m_workDir;
     QTranslator m_translator;
     std::unique_ptr<Configurator> m_window;
