@@ -462,6 +462,12 @@ void Configurator::parceDataFromCOMPort()
                             || m_step > Protocol::Step::LastFirmwareStep);
     if (!m_receive->hasWork(framed))
         return;
+    // Several sensors answer the search one after another, and a converter
+    // may hand their bytes over in two bursts: take the answer once the line
+    // has settled.
+    if (m_isFLS && m_step == Protocol::Step::Search
+        && !m_receive->quietFor(ReplyAssembler::kSettleTime))
+        return;
     int drained = 0;
     const QList<QByteArray> blocks = framed
         ? m_receive->takeReplies(FlsReplies::replyLengths(), &drained)

@@ -30,6 +30,11 @@ bool ReceivePath::hasWork(bool framed) const
     return m_buffer->count() > 0 || (framed && m_assembler.hasPending());
 }
 
+bool ReceivePath::quietFor(std::chrono::milliseconds time) const
+{
+    return now() - m_lastArrival >= time.count();
+}
+
 QByteArray ReceivePath::drain()
 {
     const quint32 n = m_buffer->count();

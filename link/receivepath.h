@@ -7,6 +7,7 @@
 #include <QList>
 #include <QtGlobal>
 
+#include <chrono>
 #include <functional>
 
 class RingBuffer;
@@ -29,6 +30,9 @@ public:
     // Whether a parse tick has anything to do: bytes in the buffer, or a
     // reply begun earlier that may be complete or stale by now.
     bool hasWork(bool framed) const;
+    // No byte has arrived for this long. The search answer is a byte from
+    // each sensor, not a frame: only silence tells that it is complete.
+    bool quietFor(std::chrono::milliseconds time) const;
     // Whole replies for a page whose replies are frames of these lengths
     // (a table that lives as long as the path, as the pages' tables do).
     // *drained tells how many bytes came out of the buffer on this call.

@@ -243,6 +243,36 @@ private slots:
         QCOMPARE(again.takeReplies(20), QList<QByteArray>{long29});
     }
 
+    // The receive path keeps the arrival times the assembler reads: a reply
+    // drained at one tick and completed at the next comes out whole, a raw
+    // block comes out as it is, and silence is measured from the last byte.
+    void receivePathKeepsArrivalTimes()
+    {
+        RingBuffer buffer(1024);
+        buffer.setup();
+        ReceivePath path(&buffer);
+        qint64 now = 0;
+        path.setClock([&now] { return now; });
+        const QByteArray id = Frame::reply(4, C::ReadIdentification, QByteArray(6, '\x3E'));
+        path.received(id.left(5));
+        now = 16;
+        QVERIFY(!path.quietFor(ReplyAssembler::kSettleTime));
+        QVERIFY(path.takeReplies(FlsReplies::replyLengths()).isEmpty());
+        QVERIFY(path.hasWork(true));
+        QVERIFY(!path.hasWork(false));
+        path.received(id.mid(5));
+        now = 40;
+        QCOMPARE(path.takeReplies(FlsReplies::replyLengths()), QList<QByteArray>{id});
+        now = 16 + ReplyAssembler::kSettleTime.count();
+        QVERIFY(path.quietFor(ReplyAssembler::kSettleTime));
+        path.received(QByteArray::fromHex("0102"));
+        path.received(QByteArray::fromHex("03"));
+        QCOMPARE(path.takeRaw(), QByteArray::fromHex("010203"));
+        // A block that does not fit the buffer is dropped whole.
+        path.received(QByteArray(1025, '\x01'));
+        QVERIFY(!path.hasWork(false));
+    }
+
     // 100 000 random replies (random fields, every address), alone or two or
     // three back to back, as a converter delivers them in 16 ms bursts:
     // every reply comes out whole, none is cut, none is made up.
