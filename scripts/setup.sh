@@ -3,6 +3,8 @@
 # Usage: source scripts/setup.sh
 #        volmar_setup 5|6 BUILD_DIR [CMAKE_OPTION...]    configure and build all
 #        volmar_install_missing PACKAGE...               apt-get what is missing
+# VOLMAR_BUILD_TYPE (default RelWithDebInfo) is the CMake build type of
+# volmar_setup; CI builds Release, which compiles a third faster.
 
 volmar_packages() {
     local common="cmake g++ ninja-build pkg-config"
@@ -36,7 +38,8 @@ volmar_setup() {
     local qt="$1" dir="$2"
     shift 2
     volmar_install_missing $(volmar_packages "$qt")
-    cmake -S . -B "$dir" -G Ninja -DVOLMAR_QT_MAJOR="$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S . -B "$dir" -G Ninja -DVOLMAR_QT_MAJOR="$qt" \
+        -DCMAKE_BUILD_TYPE="${VOLMAR_BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
 
