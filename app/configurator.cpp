@@ -60,6 +60,8 @@ constexpr auto kCopyMacLabelTime = 2000ms;
 constexpr auto kAfterSettingsWrite = 200ms; // the 0xF2 frame settles
 constexpr auto kWritePollInterval = 200ms;  // fast search after the address frame
 constexpr auto kAfterAddressWrite = 600ms;  // search and one settings reply
+constexpr auto kReadBackLimit = 2000ms;     // the settings reply has not come by then
+constexpr auto kReadBackStep = 50ms;
 constexpr auto kMarkTime = 2000ms;          // written marks stay this long
 constexpr quint16 kNewFirmwareLevels = 254; // from here the sensor sets its own range
 constexpr auto kLevelDialogFill = 50ms;     // the manual-entry dialog shows the values
@@ -1480,6 +1482,14 @@ void Configurator::writeParamToDevice()
     m_fls->setFormRefresh(true);
     LocalWait::forTime(kAfterAddressWrite);
     parceDataFromCOMPort();
+    // With several sensors the parse tick comes only every 500 ms, and a
+    // busy line may answer late: give the settings time to come back
+    // before they are compared, rather than report a good write as failed.
+    for (auto waited = kAfterAddressWrite; m_fls->formRefresh() && waited < kReadBackLimit;
+         waited += kReadBackStep) {
+        LocalWait::forTime(kReadBackStep);
+        parceDataFromCOMPort();
+    }
 
     m_newSetting = m_fls->currentSettings();
     if (m_newSetting == m_oldSetting) {

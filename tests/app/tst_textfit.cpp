@@ -387,7 +387,7 @@ private slots:
         caption.setLabel1Text(translated("CalibrationWorkflow", "Галлоны"));
         int index = 0;
         for (WidgetTar *tile : {&first, &second}) {
-            tile->setLabel1Text(translated("FLSDevice", "Датчик#") + QString::number(serial - index));
+            tile->setLabel1Text(translated("FLSDevice", "Датчик#") + QString::number(qint64(serial) - index));
             tile->setLabel2Text(translated("FLSDevice", "Уровень ") + QStringLiteral("4095"));
             tile->setLabel3Text(translated("FLSDevice", index == 0 ? "Не калиброван" : "Калиброван"));
             tile->setLabel4Text(translated("FLSDevice", index == 0 ? "Не стабилен" : "Стабилен"));
