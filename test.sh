@@ -8,17 +8,23 @@
 #   ./test.sh --fuzz      builds the fuzz targets (clang, libFuzzer) in
 #                         build-fuzz and fuzzes each for VOLMAR_FUZZ_SECONDS
 #                         (default 20), two at a time: any crash fails
+# With --build-only it only installs and builds; with --no-build it only runs
+# the tests of what an earlier --build-only built.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
 qt=5
 mode=plain
+build_step=1
+test_step=1
 for arg in "$@"; do
     case "$arg" in
         --qt6) qt=6 ;;
         --sanitize) mode=sanitize ;;
         --fuzz) mode=fuzz ;;
+        --build-only) test_step=0 ;;
+        --no-build) build_step=0 ;;
         *) echo "Unknown option $arg" >&2; exit 2 ;;
     esac
 done
@@ -29,11 +35,13 @@ jobs=6
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="$(mktemp -d)"
 chmod 700 "$XDG_RUNTIME_DIR"
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 case "$mode" in
 plain)
     build="build-qt$qt"
-    volmar_setup "$qt" "$build"
+    [ "$build_step" = 0 ] || volmar_setup "$qt" "$build"
+    [ "$test_step" = 1 ] || exit 0
     cd "$build"
     ctest --output-on-failure -j "$jobs" --timeout 300
     ;;
@@ -44,8 +52,9 @@ sanitize)
     # -O1 and line tables only: half the compile time of -O2 -g with the
     # sanitizers, and the reports still name file and line. Debug keeps the
     # assertions of Qt and the tool on.
-    volmar_setup 5 "$build" -DVOLMAR_SANITIZE=ON -DVOLMAR_BUILD_BENCH=OFF \
+    [ "$build_step" = 0 ] || volmar_setup 5 "$build" -DVOLMAR_SANITIZE=ON -DVOLMAR_BUILD_BENCH=OFF \
         -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1"
+    [ "$test_step" = 1 ] || exit 0
     # AddressSanitizer and LeakSanitizer write their reports to files, so
     # that one in a child process (the emulator a test starts, whose output
     # the test may not show) fails the run even when its test passed. gcc's
@@ -79,7 +88,8 @@ sanitize)
 
 fuzz)
     build="build-fuzz"
-    volmar_setup_fuzz "$build"
+    [ "$build_step" = 0 ] || volmar_setup_fuzz "$build"
+    [ "$test_step" = 1 ] || exit 0
     export ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14
     cd "$build"
     ctest --output-on-failure -j 2 -L '^fuzz$'
