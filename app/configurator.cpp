@@ -16,6 +16,7 @@
 #include "devices/fls/flsreplies.h"
 #include "devices/tag/wiredtagdevice.h"
 #include "devices/wireless/bledevice.h"
+#include "devices/wireless/blereplies.h"
 #include "link/devicelink.h"
 #include "link/frame.h"
 #include "link/localwait.h"
@@ -164,6 +165,7 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
     addEventFilter();
     setupBtnService(false);
     wireDevicePages();
+    wireWirelessPage();
 
     setParentForGroupBoxSerPort(ui->DUT);
     m_fls->setDefaultValuesToGuiField();
@@ -459,24 +461,26 @@ void Configurator::parceDataFromCOMPort()
     // The wired page's replies are frames, cut out whole however the
     // converter delivered them; the search answer and the bootloader's
     // bytes are not, and go on as one block.
-    const bool framed = m_isFLS && !m_isWiredTag && m_step != Protocol::Step::Search
-                        && (m_step < Protocol::Step::FirstFirmwareStep
+    const bool framed = (m_isFLS || m_isBLE) && !m_isWiredTag
+                        && m_step != Protocol::Step::Search
+                        && (m_isBLE || m_step < Protocol::Step::FirstFirmwareStep
                             || m_step > Protocol::Step::LastFirmwareStep);
     if (!m_receive->hasWork(framed))
         return;
     // Several sensors answer the search one after another, and a converter
     // may hand their bytes over in two bursts: take the answer once the line
     // has settled.
-    if (m_isFLS && m_step == Protocol::Step::Search
+    if ((m_isFLS || m_isBLE) && m_step == Protocol::Step::Search
         && !m_receive->quietFor(ReplyAssembler::kSettleTime))
         return;
     int drained = 0;
     const QList<QByteArray> blocks = framed
-        ? m_receive->takeReplies(FlsReplies::replyLengths(), &drained)
+        ? m_receive->takeReplies(m_isBLE ? BleReplies::replyLengths() : FlsReplies::replyLengths(),
+                                 &drained)
         : QList<QByteArray>{m_receive->takeRaw()};
     // Bytes that form no reply yet (a damaged one, another's half) still
     // show that the line lives.
-    if (framed && blocks.isEmpty() && drained > 0 && m_fls->isDeviceConnected())
+    if (framed && blocks.isEmpty() && drained > 0 && m_isFLS && m_fls->isDeviceConnected())
         m_fls->resetTimerDeviceConnected();
     for (const QByteArray &block : blocks) {
         const int n = int(block.size());
@@ -490,8 +494,15 @@ void Configurator::parceDataFromCOMPort()
         else if (m_isAQ420)
             m_step = m_aq420->parseReply(n, bytes, m_step);
     }
+    setActiveStep(m_step);
+}
+
+void Configurator::setActiveStep(quint8 step)
+{
     if (m_isFLS)
-        m_fls->setStep(m_step);
+        m_fls->setStep(step);
+    else if (m_isBLE)
+        m_ble->setStep(step);
 }
 
 void Configurator::recieveNetNumFromChild(const QByteArray &list)
@@ -738,6 +749,8 @@ void Configurator::slotServiceBtn()
     } else if (text == tr("Безопасность")) {
         if (m_isFLS)
             m_fls->checkPass();
+        else if (m_isBLE)
+            m_ble->showSecurityDialog();
     }
 }
 
@@ -881,6 +894,17 @@ void Configurator::connectKind(DeviceKind kind)
     setParentForGroupBoxSerPort(page);
     hideConnectionLabels();
     showStatusMessage(tr("Подключите датчик"));
+    if (kind == DeviceKind::BLE) {
+        for (QWidget *w : {static_cast<QWidget *>(ui->groupBox),
+                           static_cast<QWidget *>(ui->ButtonTarirovka),
+                           static_cast<QWidget *>(ui->pushButtonService)})
+            w->show();
+        m_ble->showStatusMessageUp(tr("Ожидаем ответа от беспроводного датчика"));
+        m_ble->showStatusMessage(tr("Подключите датчик"));
+        m_ble->setVisibleStatusLabels(true);
+        ui->label_NeedCalibBLE->hide();
+        ui->label_Alarm_9BLE->hide();
+    }
 }
 
 void Configurator::disconnectKind(DeviceKind kind)
@@ -896,7 +920,10 @@ void Configurator::disconnectKind(DeviceKind kind)
         break;
     case DeviceKind::BLE:
         m_isBLE = false;
+        m_ble->showStatusMessageUp(QStringLiteral(" "));
+        m_ble->showStatusMessage(tr("Подключите датчик"));
         m_ble->resetSettingToDefault();
+        m_ble->setVisibleStatusLabels(false);
         break;
     case DeviceKind::AQ420:
         m_isAQ420 = false;
@@ -1580,6 +1607,9 @@ void Configurator::UpdataValEngMenu()
     if (m_isFLS) {
         m_fullValue = m_fls->record(0).full;
         m_emptyValue = m_fls->record(0).empty;
+    } else if (m_isBLE) {
+        m_fullValue = m_ble->record(0).full;
+        m_emptyValue = m_ble->record(0).empty;
     }
     if (m_levelDialog)
         m_levelDialog->updateValueLevel(m_fullValue, m_emptyValue);
@@ -1671,7 +1701,7 @@ void Configurator::writeTable()
     }
     m_port->writeData(Frame::writeRequest(m_currentAddress, Protocol::Command::WriteTable,
                                           *payload));
-    m_fls->setStep(Protocol::Step::ReadIdentification);
+    setActiveStep(Protocol::Step::ReadIdentification);
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     LocalWait::forTime(kAfterTableWrite);
     parceDataFromCOMPort();
@@ -1682,12 +1712,12 @@ void Configurator::readTable()
 {
     SharedTimers::pollTimer()->stop();
     m_port->writeData(Frame::request(m_currentAddress, Protocol::Command::ReadTable));
-    m_fls->setStep(Protocol::Command::ReadTable);
+    setActiveStep(Protocol::Command::ReadTable);
     LocalWait::forTime(kAfterTableRead);
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     parceDataFromCOMPort();
     // No table came: the poll must not stay on a step that sends nothing.
-    if (m_fls->getStep() == Protocol::Command::ReadTable)
-        m_fls->setStep(Protocol::Step::ReadSettings);
+    if (activeStep() == Protocol::Command::ReadTable)
+        setActiveStep(Protocol::Step::ReadSettings);
     writeLogFile(QStringLiteral("Read tar table"));
 }

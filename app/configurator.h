@@ -156,6 +156,21 @@ public slots:
     void EscapeCurSetting();
     void SetDefaultSetting();
 
+    // Wireless page: parameters, base settings, update hand-over (they
+    // forward to the page, see configuratorwireless.cpp).
+    void on_comboBox_NetNumBLE_activated(int index);
+    void on_comboBox_FiltrBLE_activated(int index);
+    void on_lineEditMinLevelBLE_textEdited(const QString &text);
+    void on_lineEditMaxLevelBLE_textEdited(const QString &text);
+    void on_ButtonWriteParamBLE_clicked();
+    void on_pushBtnEngineerBackBLE_clicked();
+    void on_pushBtnUpdateFWBackBLE_clicked();
+    void on_pushBtnManualInputBLE_clicked();
+    void on_pushBtnChgNetNumBase_clicked();
+    void on_pushBtnChangeBaseLinkIDBLE_clicked();
+    void on_pushBtnInUpdBase_clicked();
+    void on_pushBtnInUpdBLE_clicked();
+
     // Back from the engineering, calibration and remote-control pages.
     void on_pushBtnEngineerBack_clicked();
     void on_pushButtonBackTarir_clicked();
@@ -219,6 +234,8 @@ private:
     void startDemoLine();
 
     quint8 activeStep() const;
+    void setActiveStep(quint8 step);
+    void wireWirelessPage();
     QWidget *activeDevicePage() const;
     void sendLevelPoint(quint8 command, const QString &what);
     // Advice when smoothing is on, then the confirmation, then the command.
@@ -262,6 +279,7 @@ private:
     AddressList m_addresses;
     quint8 m_currentAddress = 0;
     int m_pollIndex = 0;
+    bool m_newSelection = false; // the engineer chose an address of the wireless list
 
     int m_portIndex = 0;
     QVector<PortList::Port> m_ports;

@@ -46,6 +46,7 @@ constexpr quint8 EnterPasswordBle = 0xE8;  // wireless sensor password entry
 constexpr quint8 SetBaseIdentifier = 0xE4; // base station identifier / update mode
 constexpr quint8 RestartBleForUpdate = 0xE6; // wireless sensor into firmware update
 constexpr quint8 SetBleName = 0xEA;        // wireless sensor name
+constexpr quint8 BleNameAccepted = 0x8A;   // reply only: the base took the sensor name
 constexpr quint8 Reset = 0x88;             // wired sensor reset, first firmware step
 constexpr quint8 SendSerialNumber = 0xD0;  // KV260 serial number sending flag
 constexpr quint8 CalibrateHorizon = 0xAA;  // horizontal position
