@@ -276,7 +276,7 @@ void BLEDevice::decodeIdentification(const BleIdentification &id)
     }
     if (!m_advertising) {
         if (index < kMaxLinked)
-            m_tiles[size_t(index)]->setLabel1Text(QStringLiteral("Датчик#%1").arg(rec.serial));
+            m_tiles[size_t(index)]->setLabel1Text(tr("Датчик#") + QString::number(rec.serial));
         int nextIndex = 0;
         if (index == 0)
             nextIndex = (m_secondFound || m_thirdFound) ? 1 : 0;
@@ -685,10 +685,10 @@ void BLEDevice::initStatusMessage()
     // place while the page is connected.
     m_statusUp = new QLabel(ui->BLE_KV510);
     m_statusUp->setObjectName(QStringLiteral("labelStatusUpBLE"));
-    m_statusUp->setGeometry(5, 533, 600, 31);
+    m_statusUp->setGeometry(5, 533, 790, 31);
     m_status = new QLabel(tr("Подключите датчик"), ui->BLE_KV510);
     m_status->setObjectName(QStringLiteral("labelStatusBLE"));
-    m_status->setGeometry(5, 566, 600, 31);
+    m_status->setGeometry(5, 566, 790, 31);
     for (QLabel *label : {m_status, m_statusUp}) {
         label->installEventFilter(ui->BLE_KV510);
         label->setFont(font);

@@ -29,6 +29,9 @@ constexpr int kEchoMode = 3;
 constexpr int kEchoFilter = 4;
 constexpr int kTableData = 3;
 
+// Unit after the battery voltage.
+const char kVoltUnit[] = QT_TRANSLATE_NOOP("BLEDevice", "В");
+
 // The lengths of a data reply that carry a link state.
 constexpr int kDataLengths[] = {38, 42, 45, 84};
 
@@ -210,7 +213,7 @@ QString BleReplies::versionText(quint16 version)
 QString BleReplies::batteryText(quint8 tenths)
 {
     return QStringLiteral("%1.%2").arg(tenths / 10 % 10).arg(tenths % 10)
-           + QString::fromUtf8("В");
+           + QCoreApplication::translate("BLEDevice", kVoltUnit);
 }
 
 QString BleReplies::rssiText(qint8 rssi)

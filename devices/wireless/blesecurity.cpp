@@ -239,10 +239,10 @@ void BLEDevice::showSensorPasswordResult(quint8 code)
     if (!m_sensorStateKnown) {
         m_autoStepPending = false;
         m_sensorLocked = true;
-        qDebug() << "Датчик запаролен";
+        qDebug() << "Sensor is protected by a password";
     } else {
         m_sensorPasswordOk = false;
-        qDebug() << "Введён не верный пароль датчика";
+        qDebug() << "Wrong sensor password";
         if (m_inputPending || m_deletePending || m_newPending) {
             // Silence would leave the engineer waiting for an answer that came.
             showStatusMessageUp(tr("Неверный пароль датчика"));

@@ -9,6 +9,9 @@
 #include "calibration/litertopercent.h"
 #include "calibration/widgettar.h"
 #include "devices/fls/security.h"
+#include "devices/wireless/bledevice.h"
+#include "devices/wireless/blereplies.h"
+#include "devices/wireless/securityble.h"
 #include "link/portlist.h"
 #include "tsfile.h"
 #include "ui_configurator.h"
@@ -172,6 +175,12 @@ public slots:
     void inputPass() {}
     void setPass() {}
     void delPass() {}
+    void inputPassBase() {}
+    void setPassBase() {}
+    void delPassBase() {}
+    void inputPassBLE() {}
+    void setPassBLE() {}
+    void delPassBLE() {}
 };
 } // namespace
 
@@ -229,6 +238,7 @@ private slots:
         QCoreApplication::removeTranslator(&m_translator);
         DynamicQDialog::setResponder({});
         Security::setResponder({});
+        SecurityBLE::setResponder({});
     }
 
     void cleanupTestCase() { m_window.reset(); }
@@ -333,6 +343,80 @@ private slots:
             dialog.exec();
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
         }
+    }
+
+    // The wireless page's password dialog in each of its layouts (the base
+    // locked or not, with the sensor locked or not), as the page opens it.
+    void wirelessPasswordDialog_data()
+    {
+        QTest::addColumn<bool>("baseLocked");
+        QTest::addColumn<bool>("sensorLocked");
+        QTest::newRow("both open") << false << false;
+        QTest::newRow("base locked") << true << false;
+        QTest::newRow("sensor locked") << false << true;
+        QTest::newRow("both locked") << true << true;
+    }
+
+    void wirelessPasswordDialog()
+    {
+        QFETCH(bool, baseLocked);
+        QFETCH(bool, sensorLocked);
+        PasswordReceiver receiver;
+        QStringList problems;
+        SecurityBLE::setResponder([&](SecurityBLE &dialog) {
+            dialog.setVisible(true);
+            problems << clippedTexts(dialog) << misplaced(dialog, QSize(250, 200));
+            dialog.setVisible(false);
+        });
+        SecurityBLE dialog(&receiver, m_window.get(), baseLocked, !baseLocked, sensorLocked,
+                           !sensorLocked);
+        dialog.setStyleSheet(QStringLiteral("background-color:#1F2222;border-style: solid;"
+                                            "border-width: 1px;border-color: white;"
+                                            "color : white;"));
+        dialog.resize(250, 200);
+        dialog.exec();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    // The wireless page's status lines with every text the base's answers
+    // put there: the command results and the link and password states.
+    void wirelessStatusLines()
+    {
+        BLEDevice *page = m_window->bleDevice();
+        QStringList texts;
+        for (int code = 0; code < 256; ++code) {
+            const BleCommandResult result = BleReplies::commandResult(quint8(code));
+            if (result.status)
+                texts << translated("BLEDevice", result.status);
+        }
+        QVERIFY(texts.size() >= 13);
+        for (const char *text :
+             {"Связь с беспроводным датчиком не установлена", "Связь с беспроводным датчиком установлена",
+              "Подключен KV-BLE", "Подключите датчик", "Ожидаем ответ от беспроводного датчика",
+              "Ожидаем ответа от беспроводного датчика", "Пароль принят", "Пароль удалён",
+              "Пароль ВТ датчика успешно удалён", "Новый пароль ВТ датчика успешно установлен",
+              "Неверный пароль датчика"})
+            texts << translated("BLEDevice", text);
+        m_window->form()->stackedWidget->setCurrentWidget(m_window->form()->BLE_KV510);
+        page->setVisibleStatusLabels(true);
+        QStringList problems;
+        for (QLabel *line : {page->statusLabelUp(), page->statusLabel()}) {
+            const QString before = line->text();
+            for (const QString &text : qAsConst(texts)) {
+                line->setText(text);
+                const int needed = line->fontMetrics().horizontalAdvance(text);
+                if (needed > line->contentsRect().width())
+                    problems << QStringLiteral("%1: \"%2\" needs %3 px of %4")
+                                    .arg(line->objectName(), text)
+                                    .arg(needed)
+                                    .arg(line->contentsRect().width());
+            }
+            line->setText(before);
+            if (!m_window->form()->BLE_KV510->rect().contains(line->geometry()))
+                problems << line->objectName() + QStringLiteral(" leaves the page");
+        }
+        page->setVisibleStatusLabels(false);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     }
 
     // The engineering menu's dialogs, styled and sized as the main window
