@@ -124,6 +124,10 @@ The calibration step must be less than the remaining fuel</translation>
 <context>
     <name>Configurator</name>
     <message>
+        <source>Ожидаем ответа от беспроводного датчика</source>
+        <translation>Waiting for the wireless sensor to answer</translation>
+    </message>
+    <message>
         <source>Волмар Конфигуратор</source>
         <translation>Volmar Configurator</translation>
     </message>
@@ -1157,6 +1161,270 @@ You can set a password or skip this step</translation>
     <message>
         <source>Стабилен</source>
         <translation>Stable</translation>
+    </message>
+</context>
+<context>
+    <name>BLEDevice</name>
+    <message>
+        <source>Нет</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Изменение настроек устройства защищено паролем.
+Введите пароль</source>
+        <translation>Changing the device settings is password-protected.
+Enter the password</translation>
+    </message>
+    <message>
+        <source>Вы ввели неправильный пароль
+Повторите ввод</source>
+        <translation>You entered an incorrect password
+Please enter it again</translation>
+    </message>
+    <message>
+        <source>Установлен Горизонт</source>
+        <translation>Horizontal position set</translation>
+    </message>
+    <message>
+        <source>Датчик#</source>
+        <translation>Sensor#</translation>
+    </message>
+    <message>
+        <source>Калиброван</source>
+        <translation>Calibrated</translation>
+    </message>
+    <message>
+        <source>Не калиброван</source>
+        <translation>Not calibrated</translation>
+    </message>
+    <message>
+        <source>Связь с беспроводным датчиком не установлена</source>
+        <translation>No link with the wireless sensor</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Connect a sensor</translation>
+    </message>
+    <message>
+        <source>Связь с беспроводным датчиком установлена</source>
+        <translation>Linked with the wireless sensor</translation>
+    </message>
+    <message>
+        <source>Подключен KV-BLE</source>
+        <translation>KV-BLE connected</translation>
+    </message>
+    <message>
+        <source>Если по истечении таймера вы
+не увидели датчик в программе NRFConnect,
+то произошла ошибка в обновлении
+Повторите</source>
+        <translation>If the sensor has not appeared
+in NRFConnect when the timer runs out,
+the update failed
+Please try again</translation>
+    </message>
+    <message>
+        <source>Стабилен</source>
+        <translation>Stable</translation>
+    </message>
+    <message>
+        <source>Не стабилен</source>
+        <translation>Unstable</translation>
+    </message>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>The table cannot have fewer than 20 rows</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Some parameters were not written
+Please try again</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить максимальное значение?</source>
+        <translation>The sensor version does not support this function
+Do you want to set the maximum value?</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить минимальное значение?</source>
+        <translation>The sensor version does not support this function
+Do you want to set the minimum value?</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>The network address must be a number
+from 1 to 254</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;UIID&quot;</source>
+        <translation>Enter a valid &quot;UIID&quot; value</translation>
+    </message>
+    <message>
+        <source>Сейчас в мобильном приложении NRFConnect должно отобразиться устройство KV_BASE_UPD
+Подключитесь к нему, нажмите кнопку DFU и выберите архив с прошивкой
+Дождитесь, когда шкала прогресса достигнет 100% и осуществите повторное подключение</source>
+        <translation>The device KV_BASE_UPD should now appear in the NRFConnect mobile app
+Connect to it, press DFU and choose the firmware archive
+Wait until the progress bar reaches 100% and connect again</translation>
+    </message>
+    <message>
+        <source>Сейчас датчик будет перезагружен
+После успешной перезагрузки у вас есть примерно
+30 секунд на запуск процесса обновления
+прошивки в программе NRFConnect.</source>
+        <translation>The sensor will now restart
+After it has restarted you have about
+30 seconds to start the firmware
+update in NRFConnect.</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>UUID ВТ датчика успешно изменен</source>
+        <translation>Wireless sensor UUID changed</translation>
+    </message>
+    <message>
+        <source>S/N ВТ датчика успешно изменен</source>
+        <translation>Wireless sensor S/N changed</translation>
+    </message>
+    <message>
+        <source>Директивная калибровка ВТ датчика произведена успешно</source>
+        <translation>Wireless sensor set-point calibration done</translation>
+    </message>
+    <message>
+        <source>Успешная перезагрузка ВТ датчика</source>
+        <translation>Wireless sensor restarted</translation>
+    </message>
+    <message>
+        <source>Калибровка уровня полного ВТ датчика произведена</source>
+        <translation>Wireless sensor full level calibrated</translation>
+    </message>
+    <message>
+        <source>Калибровка уровня пустого ВТ датчика произведена</source>
+        <translation>Wireless sensor empty level calibrated</translation>
+    </message>
+    <message>
+        <source>Установлены заводские настройки ВТ датчика</source>
+        <translation>Wireless sensor factory settings restored</translation>
+    </message>
+    <message>
+        <source>Датчик переведен в режим сна</source>
+        <translation>Sensor put to sleep</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения UUID ВТ датчика</source>
+        <translation>Error changing the wireless sensor UUID</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения S/N ВТ датчика</source>
+        <translation>Error changing the wireless sensor S/N</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения пароля ВТ датчика</source>
+        <translation>Error changing the wireless sensor password</translation>
+    </message>
+    <message>
+        <source>Ошибка директивной калибровки ВТ датчика</source>
+        <translation>Wireless sensor set-point calibration error</translation>
+    </message>
+    <message>
+        <source>Режим работы ВТ датчика установлен</source>
+        <translation>Wireless sensor operating mode set</translation>
+    </message>
+    <message>
+        <source>Ошибка установки режима</source>
+        <translation>Error setting the mode</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом
+от 0 до 4294967295</source>
+        <translation>The password must be a number
+from 0 to 4294967295</translation>
+    </message>
+    <message>
+        <source>Пароль удалён</source>
+        <translation>Password removed</translation>
+    </message>
+    <message>
+        <source>Пароль принят</source>
+        <translation>Password accepted</translation>
+    </message>
+    <message>
+        <source>Пароль ВТ датчика успешно удалён</source>
+        <translation>Wireless sensor password removed</translation>
+    </message>
+    <message>
+        <source>Новый пароль ВТ датчика успешно установлен</source>
+        <translation>New wireless sensor password set</translation>
+    </message>
+    <message>
+        <source>Неверный пароль датчика</source>
+        <translation>Wrong sensor password</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответ от беспроводного датчика</source>
+        <translation>Waiting for the wireless sensor to answer</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityBLE</name>
+    <message>
+        <source>Пропустить</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Изменение настроек базы защищено паролем.
+Введите пароль</source>
+        <translation>Changing the base settings is password-protected.
+Enter the password</translation>
+    </message>
+    <message>
+        <source>Ввести пароль базы</source>
+        <translation>Enter base password</translation>
+    </message>
+    <message>
+        <source>Удалить пароль базы</source>
+        <translation>Delete base password</translation>
+    </message>
+    <message>
+        <source>Изменение настроек базы не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>Changing the base settings is not password-protected
+You can set a password or skip this step</translation>
+    </message>
+    <message>
+        <source>Установить пароль базы</source>
+        <translation>Set base password</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика защищено паролем.
+Введите пароль</source>
+        <translation>Changing the sensor settings is password-protected.
+Enter the password</translation>
+    </message>
+    <message>
+        <source>Ввести пароль датчика</source>
+        <translation>Enter sensor password</translation>
+    </message>
+    <message>
+        <source>Удалить пароль датчика</source>
+        <translation>Delete sensor password</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>Changing the sensor settings is not password-protected
+You can set a password or skip this step</translation>
+    </message>
+    <message>
+        <source>Установить пароль датчика</source>
+        <translation>Set sensor password</translation>
     </message>
 </context>
 </TS>

@@ -124,6 +124,10 @@ El paso de calibración debe ser menor que el combustible restante</translation>
 <context>
     <name>Configurator</name>
     <message>
+        <source>Ожидаем ответа от беспроводного датчика</source>
+        <translation>Esperando respuesta del sensor inalámbrico</translation>
+    </message>
+    <message>
         <source>Волмар Конфигуратор</source>
         <translation>Volmar Configurator</translation>
     </message>
@@ -1157,6 +1161,270 @@ Puede establecer una contraseña u omitir este paso</translation>
     <message>
         <source>Стабилен</source>
         <translation>Estable</translation>
+    </message>
+</context>
+<context>
+    <name>BLEDevice</name>
+    <message>
+        <source>Нет</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Изменение настроек устройства защищено паролем.
+Введите пароль</source>
+        <translation>El cambio de los ajustes del dispositivo está protegido con contraseña.
+Introduzca la contraseña</translation>
+    </message>
+    <message>
+        <source>Вы ввели неправильный пароль
+Повторите ввод</source>
+        <translation>Ha introducido una contraseña incorrecta
+Introdúzcala de nuevo</translation>
+    </message>
+    <message>
+        <source>Установлен Горизонт</source>
+        <translation>Posición horizontal establecida</translation>
+    </message>
+    <message>
+        <source>Датчик#</source>
+        <translation>Sensor#</translation>
+    </message>
+    <message>
+        <source>Калиброван</source>
+        <translation>Calibrado</translation>
+    </message>
+    <message>
+        <source>Не калиброван</source>
+        <translation>No calibrado</translation>
+    </message>
+    <message>
+        <source>Связь с беспроводным датчиком не установлена</source>
+        <translation>Sin enlace con el sensor inalámbrico</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Conecte el sensor</translation>
+    </message>
+    <message>
+        <source>Связь с беспроводным датчиком установлена</source>
+        <translation>Enlazado con el sensor inalámbrico</translation>
+    </message>
+    <message>
+        <source>Подключен KV-BLE</source>
+        <translation>KV-BLE conectado</translation>
+    </message>
+    <message>
+        <source>Если по истечении таймера вы
+не увидели датчик в программе NRFConnect,
+то произошла ошибка в обновлении
+Повторите</source>
+        <translation>Si el sensor no aparece
+en NRFConnect al terminar el temporizador,
+la actualización ha fallado
+Inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Стабилен</source>
+        <translation>Estable</translation>
+    </message>
+    <message>
+        <source>Не стабилен</source>
+        <translation>Inestable</translation>
+    </message>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>La tabla no puede tener menos de 20 filas</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Algunos parámetros no se escribieron
+Inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить максимальное значение?</source>
+        <translation>La versión del sensor no admite esta función
+¿Desea establecer el valor máximo?</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить минимальное значение?</source>
+        <translation>La versión del sensor no admite esta función
+¿Desea establecer el valor mínimo?</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>La dirección de red debe ser un número
+de 1 a 254</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;UIID&quot;</source>
+        <translation>Introduzca un valor válido de &quot;UIID&quot;</translation>
+    </message>
+    <message>
+        <source>Сейчас в мобильном приложении NRFConnect должно отобразиться устройство KV_BASE_UPD
+Подключитесь к нему, нажмите кнопку DFU и выберите архив с прошивкой
+Дождитесь, когда шкала прогресса достигнет 100% и осуществите повторное подключение</source>
+        <translation>El dispositivo KV_BASE_UPD debe aparecer ahora en la aplicación NRFConnect
+Conéctese a él, pulse DFU y elija el archivo del firmware
+Espere a que la barra de progreso llegue al 100% y vuelva a conectar</translation>
+    </message>
+    <message>
+        <source>Сейчас датчик будет перезагружен
+После успешной перезагрузки у вас есть примерно
+30 секунд на запуск процесса обновления
+прошивки в программе NRFConnect.</source>
+        <translation>El sensor se reiniciará ahora
+Tras reiniciarse tiene unos
+30 segundos para iniciar la actualización
+del firmware en NRFConnect.</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>UUID ВТ датчика успешно изменен</source>
+        <translation>UUID del sensor inalámbrico cambiado</translation>
+    </message>
+    <message>
+        <source>S/N ВТ датчика успешно изменен</source>
+        <translation>N/S del sensor inalámbrico cambiado</translation>
+    </message>
+    <message>
+        <source>Директивная калибровка ВТ датчика произведена успешно</source>
+        <translation>Calibración directa del sensor inalámbrico realizada</translation>
+    </message>
+    <message>
+        <source>Успешная перезагрузка ВТ датчика</source>
+        <translation>Sensor inalámbrico reiniciado</translation>
+    </message>
+    <message>
+        <source>Калибровка уровня полного ВТ датчика произведена</source>
+        <translation>Nivel lleno del sensor inalámbrico calibrado</translation>
+    </message>
+    <message>
+        <source>Калибровка уровня пустого ВТ датчика произведена</source>
+        <translation>Nivel vacío del sensor inalámbrico calibrado</translation>
+    </message>
+    <message>
+        <source>Установлены заводские настройки ВТ датчика</source>
+        <translation>Ajustes de fábrica del sensor inalámbrico restablecidos</translation>
+    </message>
+    <message>
+        <source>Датчик переведен в режим сна</source>
+        <translation>Sensor puesto en reposo</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения UUID ВТ датчика</source>
+        <translation>Error al cambiar el UUID del sensor inalámbrico</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения S/N ВТ датчика</source>
+        <translation>Error al cambiar el N/S del sensor inalámbrico</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения пароля ВТ датчика</source>
+        <translation>Error al cambiar la contraseña del sensor inalámbrico</translation>
+    </message>
+    <message>
+        <source>Ошибка директивной калибровки ВТ датчика</source>
+        <translation>Error en la calibración directa del sensor inalámbrico</translation>
+    </message>
+    <message>
+        <source>Режим работы ВТ датчика установлен</source>
+        <translation>Modo de funcionamiento del sensor inalámbrico establecido</translation>
+    </message>
+    <message>
+        <source>Ошибка установки режима</source>
+        <translation>Error al establecer el modo</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом
+от 0 до 4294967295</source>
+        <translation>La contraseña debe ser un número
+de 0 a 4294967295</translation>
+    </message>
+    <message>
+        <source>Пароль удалён</source>
+        <translation>Contraseña eliminada</translation>
+    </message>
+    <message>
+        <source>Пароль принят</source>
+        <translation>Contraseña aceptada</translation>
+    </message>
+    <message>
+        <source>Пароль ВТ датчика успешно удалён</source>
+        <translation>Contraseña del sensor inalámbrico eliminada</translation>
+    </message>
+    <message>
+        <source>Новый пароль ВТ датчика успешно установлен</source>
+        <translation>Nueva contraseña del sensor inalámbrico establecida</translation>
+    </message>
+    <message>
+        <source>Неверный пароль датчика</source>
+        <translation>Contraseña del sensor incorrecta</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответ от беспроводного датчика</source>
+        <translation>Esperando respuesta del sensor inalámbrico</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityBLE</name>
+    <message>
+        <source>Пропустить</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Изменение настроек базы защищено паролем.
+Введите пароль</source>
+        <translation>El cambio de los ajustes de la base está protegido con contraseña.
+Introduzca la contraseña</translation>
+    </message>
+    <message>
+        <source>Ввести пароль базы</source>
+        <translation>Introducir contraseña de la base</translation>
+    </message>
+    <message>
+        <source>Удалить пароль базы</source>
+        <translation>Eliminar contraseña de la base</translation>
+    </message>
+    <message>
+        <source>Изменение настроек базы не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>El cambio de los ajustes de la base no está protegido con contraseña
+Puede establecer una contraseña u omitir este paso</translation>
+    </message>
+    <message>
+        <source>Установить пароль базы</source>
+        <translation>Establecer contraseña de la base</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика защищено паролем.
+Введите пароль</source>
+        <translation>El cambio de los ajustes del sensor está protegido con contraseña.
+Introduzca la contraseña</translation>
+    </message>
+    <message>
+        <source>Ввести пароль датчика</source>
+        <translation>Introducir contraseña del sensor</translation>
+    </message>
+    <message>
+        <source>Удалить пароль датчика</source>
+        <translation>Eliminar contraseña del sensor</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>El cambio de los ajustes del sensor no está protegido con contraseña
+Puede establecer una contraseña u omitir este paso</translation>
+    </message>
+    <message>
+        <source>Установить пароль датчика</source>
+        <translation>Establecer contraseña del sensor</translation>
     </message>
 </context>
 </TS>

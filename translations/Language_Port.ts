@@ -124,6 +124,10 @@ O passo de calibração deve ser menor que o combustível restante</translation>
 <context>
     <name>Configurator</name>
     <message>
+        <source>Ожидаем ответа от беспроводного датчика</source>
+        <translation>Aguardando resposta do sensor sem fio</translation>
+    </message>
+    <message>
         <source>Волмар Конфигуратор</source>
         <translation>Volmar Configurator</translation>
     </message>
@@ -1157,6 +1161,270 @@ Você pode definir uma senha ou pular esta etapa</translation>
     <message>
         <source>Стабилен</source>
         <translation>Estável</translation>
+    </message>
+</context>
+<context>
+    <name>BLEDevice</name>
+    <message>
+        <source>Нет</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Изменение настроек устройства защищено паролем.
+Введите пароль</source>
+        <translation>A alteração das configurações do dispositivo é protegida por senha.
+Digite a senha</translation>
+    </message>
+    <message>
+        <source>Вы ввели неправильный пароль
+Повторите ввод</source>
+        <translation>Você digitou uma senha incorreta
+Digite-a novamente</translation>
+    </message>
+    <message>
+        <source>Установлен Горизонт</source>
+        <translation>Posição horizontal definida</translation>
+    </message>
+    <message>
+        <source>Датчик#</source>
+        <translation>Sensor#</translation>
+    </message>
+    <message>
+        <source>Калиброван</source>
+        <translation>Calibrado</translation>
+    </message>
+    <message>
+        <source>Не калиброван</source>
+        <translation>Não calibrado</translation>
+    </message>
+    <message>
+        <source>Связь с беспроводным датчиком не установлена</source>
+        <translation>Sem ligação com o sensor sem fio</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Conecte o sensor</translation>
+    </message>
+    <message>
+        <source>Связь с беспроводным датчиком установлена</source>
+        <translation>Ligado ao sensor sem fio</translation>
+    </message>
+    <message>
+        <source>Подключен KV-BLE</source>
+        <translation>KV-BLE conectado</translation>
+    </message>
+    <message>
+        <source>Если по истечении таймера вы
+не увидели датчик в программе NRFConnect,
+то произошла ошибка в обновлении
+Повторите</source>
+        <translation>Se o sensor não aparecer
+no NRFConnect ao fim do temporizador,
+a atualização falhou
+Tente novamente</translation>
+    </message>
+    <message>
+        <source>Стабилен</source>
+        <translation>Estável</translation>
+    </message>
+    <message>
+        <source>Не стабилен</source>
+        <translation>Instável</translation>
+    </message>
+    <message>
+        <source>В таблице не может быть менее 20 строк</source>
+        <translation>A tabela não pode ter menos de 20 linhas</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Alguns parâmetros não foram gravados
+Tente novamente</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить максимальное значение?</source>
+        <translation>A versão do sensor não suporta esta função
+Deseja definir o valor máximo?</translation>
+    </message>
+    <message>
+        <source>Версия датчика не поддерживает данную функцию
+Хотите установить минимальное значение?</source>
+        <translation>A versão do sensor não suporta esta função
+Deseja definir o valor mínimo?</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>O endereço de rede deve ser um número
+de 1 a 254</translation>
+    </message>
+    <message>
+        <source>Установите корректное значение &quot;UIID&quot;</source>
+        <translation>Defina um valor válido de &quot;UIID&quot;</translation>
+    </message>
+    <message>
+        <source>Сейчас в мобильном приложении NRFConnect должно отобразиться устройство KV_BASE_UPD
+Подключитесь к нему, нажмите кнопку DFU и выберите архив с прошивкой
+Дождитесь, когда шкала прогресса достигнет 100% и осуществите повторное подключение</source>
+        <translation>O dispositivo KV_BASE_UPD deve aparecer agora no aplicativo NRFConnect
+Conecte-se a ele, pressione DFU e escolha o arquivo do firmware
+Aguarde a barra de progresso chegar a 100% e conecte novamente</translation>
+    </message>
+    <message>
+        <source>Сейчас датчик будет перезагружен
+После успешной перезагрузки у вас есть примерно
+30 секунд на запуск процесса обновления
+прошивки в программе NRFConnect.</source>
+        <translation>O sensor será reiniciado agora
+Depois de reiniciar você tem cerca de
+30 segundos para iniciar a atualização
+do firmware no NRFConnect.</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>UUID ВТ датчика успешно изменен</source>
+        <translation>UUID do sensor sem fio alterado</translation>
+    </message>
+    <message>
+        <source>S/N ВТ датчика успешно изменен</source>
+        <translation>N/S do sensor sem fio alterado</translation>
+    </message>
+    <message>
+        <source>Директивная калибровка ВТ датчика произведена успешно</source>
+        <translation>Calibração direta do sensor sem fio concluída</translation>
+    </message>
+    <message>
+        <source>Успешная перезагрузка ВТ датчика</source>
+        <translation>Sensor sem fio reiniciado</translation>
+    </message>
+    <message>
+        <source>Калибровка уровня полного ВТ датчика произведена</source>
+        <translation>Nível cheio do sensor sem fio calibrado</translation>
+    </message>
+    <message>
+        <source>Калибровка уровня пустого ВТ датчика произведена</source>
+        <translation>Nível vazio do sensor sem fio calibrado</translation>
+    </message>
+    <message>
+        <source>Установлены заводские настройки ВТ датчика</source>
+        <translation>Configurações de fábrica do sensor sem fio restauradas</translation>
+    </message>
+    <message>
+        <source>Датчик переведен в режим сна</source>
+        <translation>Sensor colocado em modo de espera</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения UUID ВТ датчика</source>
+        <translation>Erro ao alterar o UUID do sensor sem fio</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения S/N ВТ датчика</source>
+        <translation>Erro ao alterar o N/S do sensor sem fio</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения пароля ВТ датчика</source>
+        <translation>Erro ao alterar a senha do sensor sem fio</translation>
+    </message>
+    <message>
+        <source>Ошибка директивной калибровки ВТ датчика</source>
+        <translation>Erro na calibração direta do sensor sem fio</translation>
+    </message>
+    <message>
+        <source>Режим работы ВТ датчика установлен</source>
+        <translation>Modo de operação do sensor sem fio definido</translation>
+    </message>
+    <message>
+        <source>Ошибка установки режима</source>
+        <translation>Erro ao definir o modo</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом
+от 0 до 4294967295</source>
+        <translation>A senha deve ser um número
+de 0 a 4294967295</translation>
+    </message>
+    <message>
+        <source>Пароль удалён</source>
+        <translation>Senha removida</translation>
+    </message>
+    <message>
+        <source>Пароль принят</source>
+        <translation>Senha aceita</translation>
+    </message>
+    <message>
+        <source>Пароль ВТ датчика успешно удалён</source>
+        <translation>Senha do sensor sem fio removida</translation>
+    </message>
+    <message>
+        <source>Новый пароль ВТ датчика успешно установлен</source>
+        <translation>Nova senha do sensor sem fio definida</translation>
+    </message>
+    <message>
+        <source>Неверный пароль датчика</source>
+        <translation>Senha do sensor incorreta</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответ от беспроводного датчика</source>
+        <translation>Aguardando resposta do sensor sem fio</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityBLE</name>
+    <message>
+        <source>Пропустить</source>
+        <translation>Pular</translation>
+    </message>
+    <message>
+        <source>Изменение настроек базы защищено паролем.
+Введите пароль</source>
+        <translation>A alteração das configurações da base é protegida por senha.
+Digite a senha</translation>
+    </message>
+    <message>
+        <source>Ввести пароль базы</source>
+        <translation>Digitar senha da base</translation>
+    </message>
+    <message>
+        <source>Удалить пароль базы</source>
+        <translation>Excluir senha da base</translation>
+    </message>
+    <message>
+        <source>Изменение настроек базы не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>A alteração das configurações da base não é protegida por senha
+Você pode definir uma senha ou pular esta etapa</translation>
+    </message>
+    <message>
+        <source>Установить пароль базы</source>
+        <translation>Definir senha da base</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика защищено паролем.
+Введите пароль</source>
+        <translation>A alteração das configurações do sensor é protegida por senha.
+Digite a senha</translation>
+    </message>
+    <message>
+        <source>Ввести пароль датчика</source>
+        <translation>Digitar senha do sensor</translation>
+    </message>
+    <message>
+        <source>Удалить пароль датчика</source>
+        <translation>Excluir senha do sensor</translation>
+    </message>
+    <message>
+        <source>Изменение настроек датчика не защищено паролем
+Вы можете установить пароль или пропустить этот шаг</source>
+        <translation>A alteração das configurações do sensor não é protegida por senha
+Você pode definir uma senha ou pular esta etapa</translation>
+    </message>
+    <message>
+        <source>Установить пароль датчика</source>
+        <translation>Definir senha do sensor</translation>
     </message>
 </context>
 </TS>
