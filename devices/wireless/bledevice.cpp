@@ -833,12 +833,12 @@ bool BLEDevice::writeParameters(quint8 address)
     m_settingsEcho = false;
     m_link->setStep(Cmd::ReadSettings);
     emit writeData(Frame::writeRequest(address, Cmd::WriteSettings, settings));
-    LocalWait::forTime(kAfterParameterWrite);
+    waitForBase(kAfterParameterWrite);
     emit callParceDataFromComPort();
     // The base relays the write; its echo tells what the sensor now holds.
     for (auto waited = kAfterParameterWrite; !m_settingsEcho && waited < 2000ms;
          waited += kAfterParameterWrite) {
-        LocalWait::forTime(kAfterParameterWrite);
+        waitForBase(kAfterParameterWrite);
         emit callParceDataFromComPort();
     }
     const bool written = m_settingsEcho && m_modeShadow == mode && m_filterShadow == filter;
@@ -895,7 +895,7 @@ void BLEDevice::sendAndWait(quint8 command, const QByteArray &payload,
                             std::chrono::milliseconds wait)
 {
     emit writeData(request(command, payload));
-    LocalWait::forTime(wait);
+    waitForBase(wait);
     emit callParceDataFromComPort();
 }
 
@@ -916,7 +916,7 @@ void BLEDevice::changeNetNumBase(quint8 selectedAddress)
                                        QByteArray(1, char(newAddress))));
     emit baseAddressChanged(quint8(newAddress));
     m_link->setStep(Protocol::Step::Search);
-    LocalWait::forTime(kAfterAddressChange);
+    waitForBase(kAfterAddressChange);
     emit callParceDataFromComPort();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     emit signalWriteLog(QStringLiteral("Change net num base BLE"));

@@ -103,6 +103,11 @@ public:
     QLabel *statusLabel() const { return m_status; }
     QLabel *statusLabelUp() const { return m_statusUp; }
     Switch *thermoSwitch() const { return m_swTermo; }
+    // The timers that hold a command's result in the upper line, wait for
+    // a relayed command's answer and count the firmware-update window.
+    const QTimer &statusHoldTimer() const { return m_statusHold; }
+    const QTimer &commandStatusTimer() const { return m_commandStatus; }
+    const QTimer &countdownTimer() const { return m_countdownTimer; }
 
     // Password state.
     bool isBaseLockPass() const { return m_baseLocked; }
@@ -198,6 +203,9 @@ private:
     void showStability(int index);
     void fillSettings(const Record &shown);
     void automaticPasswordStep();
+    // Waits for the base's answer to a command; while any command waits, the
+    // automatic password probe holds back so its frames do not cut in.
+    void waitForBase(std::chrono::milliseconds duration);
     void showBaseLock(bool locked);
     void showSensorLock(bool locked);
     void showLockedBaseMessage(const QString &text);
@@ -253,6 +261,7 @@ private:
     bool m_passwordSent = false;
     bool m_autoStepPending = true;
     bool m_autoStepScheduled = false;
+    int m_commandWaits = 0; // commands waiting for the base right now
     bool m_sensorStateKnown = false;
     bool m_sensorLocked = false;
     bool m_sensorPasswordOk = false;

@@ -98,9 +98,18 @@ void BLEDevice::showSecurityDialog()
 
 // ---------------------------------------------------------------- the automatic probe
 
+void BLEDevice::waitForBase(std::chrono::milliseconds duration)
+{
+    ++m_commandWaits;
+    LocalWait::forTime(duration);
+    --m_commandWaits;
+}
+
 void BLEDevice::automaticPasswordStep()
 {
-    if (!m_autoStepPending || m_advertising)
+    // A command waiting for its answer goes first; the next data reply
+    // schedules the probe again.
+    if (!m_autoStepPending || m_advertising || m_commandWaits > 0)
         return;
     if (m_baseLocked) {
         m_sensorStateKnown = true;
@@ -112,7 +121,7 @@ void BLEDevice::automaticPasswordStep()
         m_basePassword = 0;
         m_link->setStep(kStepCheckPassword);
         emit writeData(request(Cmd::SetPassword, BleReplies::passwordPayload(0)));
-        LocalWait::forTime(kPasswordStepWait);
+        waitForBase(kPasswordStepWait);
         emit callParceDataFromComPort();
     }
     m_sensorPassword = 0;
@@ -263,7 +272,7 @@ void BLEDevice::sendPass(quint32 pass, quint8 step, quint8 cmd)
     SharedTimers::pollTimer()->stop();
     emit writeData(request(cmd, BleReplies::passwordPayload(pass)));
     m_link->setStep(step);
-    LocalWait::forTime(kPasswordWait);
+    waitForBase(kPasswordWait);
     m_passwordSent = true;
     emit callParceDataFromComPort();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
@@ -279,7 +288,7 @@ void BLEDevice::inputPassBase()
     m_basePassword = *password;
     emit writeData(request(Cmd::EnterPassword, BleReplies::passwordPayload(m_basePassword)));
     m_link->setStep(kStepEnterPassword);
-    LocalWait::forTime(kPasswordWait);
+    waitForBase(kPasswordWait);
     emit callParceDataFromComPort();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     emit signalWriteLog(QStringLiteral("Input password base BLE"));
@@ -306,12 +315,12 @@ void BLEDevice::delPassBase()
     m_basePassword = *password;
     m_link->setStep(Cmd::ReadIdentification);
     emit writeData(request(Cmd::EnterPassword, BleReplies::passwordPayload(m_basePassword)));
-    LocalWait::forTime(kPasswordStepWait);
+    waitForBase(kPasswordStepWait);
     emit callParceDataFromComPort();
     m_basePassword = 0;
     m_link->setStep(kStepDeletePassword);
     emit writeData(request(Cmd::SetPassword, BleReplies::passwordPayload(0)));
-    LocalWait::forTime(kPasswordStepWait);
+    waitForBase(kPasswordStepWait);
     emit callParceDataFromComPort();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     emit signalWriteLog(QStringLiteral("Delete password base BLE"));
@@ -330,7 +339,7 @@ void BLEDevice::inputPassBLE()
     // The sensor's answer is the result code of a later data reply.
     m_passwordSent = true;
     m_inputPending = true;
-    LocalWait::forTime(kPasswordWait);
+    waitForBase(kPasswordWait);
     emit callParceDataFromComPort();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     m_mainStatusAllowed = false;
@@ -368,13 +377,13 @@ void BLEDevice::delPassBLE()
     m_sensorPassword = *password;
     m_link->setStep(Cmd::ReadIdentification);
     emit writeData(request(Cmd::EnterPasswordBle, BleReplies::passwordPayload(m_sensorPassword)));
-    LocalWait::forTime(kSensorDeleteWait);
+    waitForBase(kSensorDeleteWait);
     emit callParceDataFromComPort();
     m_sensorPassword = 0;
     emit writeData(request(Cmd::SetPasswordBle, BleReplies::passwordPayload(0)));
     m_passwordSent = true;
     m_deletePending = true;
-    LocalWait::forTime(kPasswordStepWait);
+    waitForBase(kPasswordStepWait);
     emit callParceDataFromComPort();
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     m_commandStatus.start(kCommandStatus);

@@ -62,6 +62,23 @@ def table_reply(levels, volumes, address=1):
     return reply(address, 0xEF, struct.pack(">40H", *levels, *volumes))
 
 
+def ble_data_reply(length=38, address=1, temperature=-5, level=700, raw=41000, empty=30000,
+                   full=60000, mode=0x80, filt=0x83, sensor_fw=215, link=0x21, rssi=-60,
+                   battery=36, mac=bytes.fromhex("3B120A517FC4"), result=0):
+    """Data reply of a base station: the relayed readings, the radio link and
+    the result of the last relayed command, least significant byte first."""
+    body = bytearray(length - 4)
+    struct.pack_into("<bHiii", body, 0, temperature, level, raw, empty, full)
+    body[17] = mode
+    body[19] = filt
+    body[20] = sensor_fw
+    body[24] = link
+    struct.pack_into("<bB", body, 25, rssi, battery)
+    body[27:33] = mac
+    body[33] = result
+    return reply(address, 0xF0, bytes(body))
+
+
 def chunks(*records):
     """Input of the reply assembler target: (gap, spread, bytes, tick) records."""
     out = bytearray()
@@ -93,9 +110,53 @@ IDENT = identification_reply(12345678, 123)
 TABLE = table_reply(LEVELS, VOLUMES)
 
 
+BLE_DATA = ble_data_reply()
+BLE_IDENT = identification_reply(5550001, 215)
+
+
 def seeds():
     """Target name -> {file name: bytes}."""
     return {
+        "ble_data": {
+            "linked-38": BLE_DATA,
+            "linked-42": ble_data_reply(42, mode=0x00, filt=0x05, temperature=31),
+            "base-only-45": ble_data_reply(45, link=0x1E, battery=0, rssi=0),
+            "full-calibrated-84": ble_data_reply(84, result=6),
+            "countdown": ble_data_reply(result=5),
+            "wrong-password": ble_data_reply(result=3),
+            "unknown-length-40": ble_data_reply(40),
+            "too-short-37": BLE_DATA[:37],
+        },
+        "ble_identification": {
+            "linked-base": BLE_IDENT,
+            "advertising-base": identification_reply(5550002, 230),
+            "too-short-9": BLE_IDENT[:9],
+        },
+        "ble_echo_table": {
+            "settings-echo": reply(1, 0xF2, bytes([0x80, 0x03])),
+            "table": table_reply(LEVELS, VOLUMES),
+            "table-too-short": table_reply(LEVELS, VOLUMES)[:83],
+            "echo-too-short": reply(1, 0xF2, bytes([0x80, 0x03]))[:5],
+        },
+        "ble_payloads": {
+            "password": b"123456",
+            "password-max": b"4294967295",
+            "password-overflow": b"4294967296",
+            "empty": b"",
+            "identifier": b"258",
+            "identifier-zero": b"0",
+            "spaces": b" 77 ",
+            "not-digits": "12а4".encode("utf-8"),
+        },
+        "ble_reply_assembler": {
+            # The 38-byte data reply in three bursts of an FTDI converter.
+            "data-three-bursts": chunks((0, 7, BLE_DATA[:14], 2), (14, 7, BLE_DATA[14:28], 2),
+                                        (14, 5, BLE_DATA[28:], 40)),
+            "ident-then-data": chunks((0, 25, BLE_IDENT + BLE_DATA, 50)),
+            "lock-answer": chunks((0, 2, reply(1, 0xFD), 50)),
+            "settings-echo": chunks((0, 3, reply(1, 0xF2, bytes([0x80, 0x03])), 50)),
+            "garbage-first": chunks((0, 3, b"\x00\x3e\x01" + BLE_IDENT, 50)),
+        },
         "fls_settings": {
             "kv210-24": settings_reply(24, 2),
             "kv510-25": settings_reply(25, 1, mode=0x02, settings=0x1A),
