@@ -1,80 +1,19 @@
 #include "deviceconfig.h"
 
+#include "baseconfig.h"
+#include "configparsing.h"
+
 #include <limits>
 
 namespace {
+
+using ConfigParsing::fail;
+using ConfigParsing::KeyReader;
 
 constexpr quint32 kSerialBase = 700000;    // default serial number = base + address
 constexpr int kMaxLevel10Bit = 1023;       // mode bit 7 clear
 constexpr int kMaxLevel12Bit = 4095;       // mode bit 7 set
 constexpr quint8 kResolutionBit = 0x80;   // mode byte, bit 7
-constexpr int kFirstUsableAddress = 1;     // the tool's address list ends at a zero byte
-constexpr int kLastUsableAddress = 254;    // 255 is the search broadcast
-
-// Decimal, or hexadecimal with a 0x prefix (no octal surprises for "010").
-std::optional<qint64> parseInteger(const QString &text)
-{
-    const QString t = text.trimmed();
-    bool ok = false;
-    qint64 value = 0;
-    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        value = t.mid(2).toLongLong(&ok, 16);
-    else if (t.startsWith(QLatin1String("-0x"), Qt::CaseInsensitive))
-        value = -t.mid(3).toLongLong(&ok, 16);
-    else
-        value = t.toLongLong(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-
-bool fail(QString *error, const QString &message)
-{
-    if (error)
-        *error = message;
-    return false;
-}
-
-class KeyReader
-{
-public:
-    KeyReader(const QString &key, const QString &value, const QString &whole, QString *error)
-        : m_key(key), m_value(value), m_whole(whole), m_error(error)
-    {
-    }
-
-    template<typename T>
-    bool integer(T *target, qint64 low, qint64 high)
-    {
-        const auto value = parseInteger(m_value);
-        if (!value || *value < low || *value > high) {
-            return fail(m_error, QStringLiteral("bad value '%1' for %2 in '%3': expected a number %4..%5")
-                                     .arg(m_value, m_key, m_whole)
-                                     .arg(low)
-                                     .arg(high));
-        }
-        *target = T(*value);
-        return true;
-    }
-
-    bool percent(double *target)
-    {
-        bool ok = false;
-        const double value = m_value.trimmed().toDouble(&ok);
-        if (!ok || value < 0.0 || value > 100.0) {
-            return fail(m_error, QStringLiteral("bad value '%1' for %2 in '%3': expected a percentage 0..100")
-                                     .arg(m_value, m_key, m_whole));
-        }
-        *target = value;
-        return true;
-    }
-
-private:
-    QString m_key;
-    QString m_value;
-    QString m_whole;
-    QString *m_error;
-};
 
 bool applyKey(DeviceConfig &config, const QString &key, const QString &value, const QString &whole,
               QString *error)
@@ -168,66 +107,44 @@ QStringList DeviceConfig::keys()
             QStringLiteral("password"), QStringLiteral("seed")};
 }
 
+QStringList DeviceConfig::kindNames()
+{
+    return SensorKinds::names() << QLatin1String(BaseConfig::kKindName);
+}
+
 std::optional<DeviceConfig> DeviceConfig::parse(const QString &text, QString *error)
 {
+    // The kind is judged before the address, so "kv999@x" names the kind.
     const QString whole = text.trimmed();
     const int at = int(whole.indexOf(QLatin1Char('@')));
-    if (at < 0) {
-        fail(error, QStringLiteral("'%1' has no address: write KIND@ADDRESS, e.g. kv510@1").arg(whole));
+    const auto kind = SensorKinds::fromName(whole.left(at));
+    if (at >= 0 && !kind) {
+        if (ConfigParsing::kindOf(whole) == QLatin1String(BaseConfig::kKindName))
+            fail(error, QStringLiteral("'%1' is a base station, not a wired sensor").arg(whole));
+        else
+            fail(error, QStringLiteral("unknown device kind '%1' in '%2' (known: %3)")
+                            .arg(whole.left(at), whole, kindNames().join(QLatin1String(", "))));
         return std::nullopt;
     }
-    const QString kindName = whole.left(at);
-    const auto kind = SensorKinds::fromName(kindName);
-    if (!kind) {
-        fail(error, QStringLiteral("unknown device kind '%1' in '%2' (known: %3)")
-                        .arg(kindName, whole, SensorKinds::names().join(QLatin1String(", "))));
+    const auto parts = ConfigParsing::split(whole, error);
+    if (!parts)
         return std::nullopt;
-    }
 
-    const QString rest = whole.mid(at + 1);
-    const int colon = int(rest.indexOf(QLatin1Char(':')));
-    const QString addressText = colon < 0 ? rest : rest.left(colon);
-    const auto address = parseInteger(addressText);
-    if (!address || *address < kFirstUsableAddress || *address > kLastUsableAddress) {
-        fail(error, QStringLiteral("bad address '%1' in '%2': expected a number %3..%4")
-                        .arg(addressText, whole)
-                        .arg(kFirstUsableAddress)
-                        .arg(kLastUsableAddress));
+    DeviceConfig config = defaults(*kind, parts->address);
+    const bool keysRead = ConfigParsing::forEachKey(
+        *parts, error, [&](const QString &key, const QString &value) {
+            return applyKey(config, key, value, whole, error);
+        });
+    if (!keysRead)
         return std::nullopt;
-    }
-
-    DeviceConfig config = defaults(*kind, quint8(*address));
-    if (colon >= 0) {
-        const QStringList pairs = rest.mid(colon + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
-        for (const QString &pair : pairs) {
-            const int eq = int(pair.indexOf(QLatin1Char('=')));
-            if (eq < 0) {
-                fail(error, QStringLiteral("'%1' in '%2' needs a value: write key=value")
-                                .arg(pair.trimmed(), whole));
-                return std::nullopt;
-            }
-            const QString key = pair.left(eq).trimmed().toLower();
-            if (!applyKey(config, key, pair.mid(eq + 1), whole, error))
-                return std::nullopt;
-        }
-    }
 
     const QString conflict = SensorKinds::replyLengthConflict(config.kind, config.replyLength);
     if (!conflict.isEmpty()) {
         fail(error, QStringLiteral("%1 (in '%2')").arg(conflict, whole));
         return std::nullopt;
     }
-    if (config.level && config.cnt) {
-        fail(error, QStringLiteral("'%1' gives both level= and cnt=: give one, the other follows").arg(whole));
+    if (!ConfigParsing::checkSetPoint(config.level, config.cnt, maxLevelForMode(config.mode), whole,
+                                      error))
         return std::nullopt;
-    }
-    const int maxLevel = maxLevelForMode(config.mode);
-    if (config.level && *config.level > maxLevel) {
-        fail(error, QStringLiteral("level=%1 in '%2' is above %3, the top of this mode's resolution")
-                        .arg(*config.level)
-                        .arg(whole)
-                        .arg(maxLevel));
-        return std::nullopt;
-    }
     return config;
 }

@@ -43,4 +43,6 @@ struct DeviceConfig
     static int maxLevelForMode(quint8 mode);
 
     static QStringList keys();
+    // Every kind a description may name, the base station included.
+    static QStringList kindNames();
 };

@@ -1,80 +1,71 @@
 #pragma once
 
 #include "deviceconfig.h"
+#include "emulateddevice.h"
+#include "passwordlock.h"
+#include "sensortable.h"
+#include "tank.h"
 
 #include <QByteArray>
 #include <QJsonObject>
-#include <QRandomGenerator>
 #include <QtGlobal>
 
-#include <array>
+#include <chrono>
 
 // One wired fuel level sensor: its settings, its calibration, its password and
-// the tank it measures. It answers request frames the way the real sensor does;
-// timing, faults and the line itself are the business of VirtualLine.
-class EmulatedSensor
+// the tank it measures. It answers request frames the way the real sensor does.
+class EmulatedSensor : public EmulatedDevice
 {
 public:
-    static constexpr int kTableRows = 20;
-    using TableColumn = std::array<quint16, kTableRows>;
-
-    struct Response {
-        QByteArray reply;        // empty: the sensor says nothing
-        bool restarting = false; // it reboots and hears nothing for a while
-    };
+    static constexpr int kTableRows = SensorTable::kRows;
+    using TableColumn = SensorTable::Column;
+    // A reset sensor hears nothing while it reboots.
+    static constexpr std::chrono::milliseconds kRestartTime{300};
 
     EmulatedSensor(const DeviceConfig &config, quint32 seed);
 
-    // Handles one request frame for this sensor's address; the CRC has been
-    // checked by the framing. Frames it does not understand get silence.
-    Response handle(const QByteArray &request);
+    Response handle(const QByteArray &request) override;
 
-    // The next CNT the sensor measures: the set point moved by the slow drift
-    // and by the noise. Every readings reply takes one; so do state dumps never.
-    qint32 measure();
+    // The next CNT the sensor measures (see Tank::measure).
+    qint32 measure() { return m_tank.measure(); }
 
-    quint8 address() const { return m_address; }
+    quint8 address() const override { return m_address; }
+    QString kindName() const override { return SensorKinds::name(m_kind); }
+    Tank &tank() override { return m_tank; }
+    const Tank &tank() const override { return m_tank; }
+
     SensorKind kind() const { return m_kind; }
     quint8 modelByte() const { return m_modelByte; }
     int replyLength() const { return m_replyLength; }
     quint32 serial() const { return m_serial; }
     quint16 firmware() const { return m_firmware; }
-    quint8 mode() const { return m_mode; }
+    quint8 mode() const { return m_tank.mode(); }
     quint8 settings() const { return m_settings; }
-    qint32 empty() const { return m_empty; }
-    qint32 full() const { return m_full; }
-    qint8 temperature() const { return m_temperature; }
+    qint32 empty() const { return m_tank.empty(); }
+    qint32 full() const { return m_tank.full(); }
+    qint8 temperature() const { return m_tank.temperature(); }
     quint8 lamp() const { return m_lamp; }
     quint8 output() const { return m_output; }
-    quint32 password() const { return m_password; }
-    bool isLocked() const { return m_locked; }
-    double noisePercent() const { return m_noisePercent; }
+    quint32 password() const { return m_password.password(); }
+    bool isLocked() const { return m_password.isLocked(); }
+    double noisePercent() const { return m_tank.noisePercent(); }
     int horizonCalibrations() const { return m_horizonCalibrations; }
     int resets() const { return m_resets; }
-    const TableColumn &tableLevels() const { return m_tableLevels; }
-    // Readings (0xF0) and table (0xEF) replies that went out on the line; the
-    // line tells the sensor, since only it knows what was dropped.
-    int readingsRepliesSent() const { return m_readingsSent; }
-    int tableRepliesSent() const { return m_tablesSent; }
-    void countSentReply(const QByteArray &reply);
-    const TableColumn &tableVolumes() const { return m_tableVolumes; }
+    const TableColumn &tableLevels() const { return m_table.levels; }
+    const TableColumn &tableVolumes() const { return m_table.volumes; }
 
-    int maxLevel() const;
-    // Level for a CNT: its place between the empty and full counts, scaled to
-    // the resolution and clamped to it.
-    int levelForCnt(qint32 cnt) const;
-    // The latest measurement (the set point before the first one).
-    qint32 cnt() const { return m_lastCnt; }
-    int level() const { return levelForCnt(m_lastCnt); }
-    qint32 targetCnt() const { return m_targetCnt; }
+    int maxLevel() const { return m_tank.maxLevel(); }
+    int levelForCnt(qint32 cnt) const { return m_tank.levelForCnt(cnt); }
+    qint32 cnt() const { return m_tank.cnt(); }
+    int level() const { return m_tank.level(); }
+    qint32 targetCnt() const { return m_tank.targetCnt(); }
 
-    // Fills the tank to the level (clamped to the resolution).
-    void setLevel(int level);
-    void setCnt(qint32 cnt);
-    void setNoise(double percent);
-    void setTemperature(qint8 celsius);
+    void setLevel(int level) { m_tank.setLevel(level); }
+    void setCnt(qint32 cnt) { m_tank.setCnt(cnt); }
+    void setNoise(double percent) { m_tank.setNoise(percent); }
+    void setTemperature(qint8 celsius) { m_tank.setTemperature(celsius); }
 
-    QJsonObject state() const;
+    QJsonObject state() const override;
 
 private:
     QByteArray readingsReply();
@@ -90,25 +81,12 @@ private:
     int m_replyLength;
     quint32 m_serial;
     quint16 m_firmware;
-    quint8 m_mode;
     quint8 m_settings;
-    qint32 m_empty;
-    qint32 m_full;
-    qint8 m_temperature;
     quint8 m_lamp;
     quint8 m_output;
-    quint32 m_password;
-    bool m_locked;
-    double m_noisePercent;
-    double m_driftPercent;
-    qint32 m_targetCnt = 0;
-    qint32 m_lastCnt = 0;
-    quint64 m_readings = 0;
+    PasswordLock m_password;
+    Tank m_tank;
     int m_horizonCalibrations = 0;
     int m_resets = 0;
-    int m_readingsSent = 0;
-    int m_tablesSent = 0;
-    TableColumn m_tableLevels{};
-    TableColumn m_tableVolumes{};
-    QRandomGenerator m_random;
+    SensorTable m_table;
 };

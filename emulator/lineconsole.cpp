@@ -1,6 +1,7 @@
 #include "lineconsole.h"
 
-#include "emulatedsensor.h"
+#include "emulatedbase.h"
+#include "tank.h"
 #include "virtualline.h"
 
 #include <QStringList>
@@ -68,11 +69,15 @@ QString LineConsole::help()
         "  wrong-address A     answer with address A (off: own address)\n"
         "  silent [MS]         stop answering, for MS ms or until resume\n"
         "  resume              answer again\n"
-        "  level N [ADDR]      fill the tank to level N (all sensors or the one at ADDR)\n"
+        "  level N [ADDR]      fill the tank to level N (all sensors or the one at ADDR;\n"
+        "                      at a base station: its wireless sensor)\n"
         "  cnt N [ADDR]        set the raw count CNT\n"
         "  noise P [ADDR]      reading-to-reading noise, percent of CNT\n"
         "  temp T [ADDR]       temperature, degrees Celsius\n"
-        "  state               print every sensor's state as one JSON line\n"
+        "  battery ADDR V      base station: sensor battery, tenths of a volt (0: no sensor)\n"
+        "  rssi ADDR DB        base station: signal strength of its sensor, dB\n"
+        "  link ADDR STATE     base station: link state code (0x1E, 0x21: working)\n"
+        "  state               print every device's state as one JSON line\n"
         "  hangup              close the line as if the converter was pulled out, then exit\n"
         "  quit                exit\n");
 }
@@ -88,18 +93,33 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
 
     const auto argumentCount = [&](int low, int high) { return args.size() >= low && args.size() <= high; };
 
-    // Commands that act on one sensor (given by address) or on all of them.
-    const auto forSensors = [&](const std::function<void(EmulatedSensor *)> &apply) -> Result {
-        QList<EmulatedSensor *> targets = m_line->sensors();
+    // Commands that act on the tank of one device (given by address) or of
+    // all of them; a base station's tank is its wireless sensor's.
+    const auto forTanks = [&](const std::function<void(Tank &)> &apply) -> Result {
+        QList<EmulatedDevice *> targets = m_line->devices();
         if (args.size() == 2) {
             const auto address = integer(args.at(1), 0, 255);
-            EmulatedSensor *sensor = address ? m_line->sensor(quint8(*address)) : nullptr;
-            if (!sensor)
+            EmulatedDevice *device = address ? m_line->device(quint8(*address)) : nullptr;
+            if (!device)
                 return failed(QStringLiteral("%1: no sensor at address %2").arg(command, args.at(1)));
-            targets = {sensor};
+            targets = {device};
         }
-        for (EmulatedSensor *sensor : targets)
-            apply(sensor);
+        for (EmulatedDevice *device : targets)
+            apply(device->tank());
+        return done(QStringLiteral("%1 %2").arg(command, args.join(QLatin1Char(' '))));
+    };
+
+    // Commands for one base station: ADDR, then the value.
+    const auto forBase = [&](qint64 low, qint64 high, const QString &what,
+                             const std::function<void(EmulatedBase *, qint64)> &apply) -> Result {
+        const auto address = argumentCount(2, 2) ? integer(args.at(0), 0, 255) : std::nullopt;
+        const auto value = argumentCount(2, 2) ? integer(args.at(1), low, high) : std::nullopt;
+        if (!address || !value)
+            return failed(QStringLiteral("%1 needs a base station address and %2").arg(command, what));
+        EmulatedBase *base = m_line->base(quint8(*address));
+        if (!base)
+            return failed(QStringLiteral("%1: no base station at address %2").arg(command, args.at(0)));
+        apply(base, *value);
         return done(QStringLiteral("%1 %2").arg(command, args.join(QLatin1Char(' '))));
     };
 
@@ -172,27 +192,39 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
         const auto level = argumentCount(1, 2) ? integer(args.at(0), 0, 4095) : std::nullopt;
         if (!level)
             return failed(QStringLiteral("level needs a level 0..4095 and optionally an address"));
-        return forSensors([&](EmulatedSensor *sensor) { sensor->setLevel(int(*level)); });
+        return forTanks([&](Tank &tank) { tank.setLevel(int(*level)); });
     }
     if (command == QLatin1String("cnt")) {
         const auto cnt = argumentCount(1, 2) ? integer(args.at(0), -2147483647LL - 1, 2147483647LL)
                                               : std::nullopt;
         if (!cnt)
             return failed(QStringLiteral("cnt needs a 32-bit count and optionally an address"));
-        return forSensors([&](EmulatedSensor *sensor) { sensor->setCnt(qint32(*cnt)); });
+        return forTanks([&](Tank &tank) { tank.setCnt(qint32(*cnt)); });
     }
     if (command == QLatin1String("noise")) {
         bool ok = false;
         const double percent = argumentCount(1, 2) ? args.at(0).toDouble(&ok) : 0.0;
         if (!ok || percent < 0.0 || percent > 100.0)
             return failed(QStringLiteral("noise needs a percentage 0..100 and optionally an address"));
-        return forSensors([&](EmulatedSensor *sensor) { sensor->setNoise(percent); });
+        return forTanks([&](Tank &tank) { tank.setNoise(percent); });
     }
     if (command == QLatin1String("temp")) {
         const auto celsius = argumentCount(1, 2) ? integer(args.at(0), -128, 127) : std::nullopt;
         if (!celsius)
             return failed(QStringLiteral("temp needs degrees -128..127 and optionally an address"));
-        return forSensors([&](EmulatedSensor *sensor) { sensor->setTemperature(qint8(*celsius)); });
+        return forTanks([&](Tank &tank) { tank.setTemperature(qint8(*celsius)); });
+    }
+    if (command == QLatin1String("battery")) {
+        return forBase(0, 255, QStringLiteral("tenths of a volt 0..255 (0: no sensor linked)"),
+                       [](EmulatedBase *base, qint64 tenths) { base->setBattery(quint8(tenths)); });
+    }
+    if (command == QLatin1String("rssi")) {
+        return forBase(-128, 127, QStringLiteral("a signal strength -128..127 dB"),
+                       [](EmulatedBase *base, qint64 db) { base->setRssi(qint8(db)); });
+    }
+    if (command == QLatin1String("link")) {
+        return forBase(0, 255, QStringLiteral("a link state code 0..255"),
+                       [](EmulatedBase *base, qint64 code) { base->setLinkState(quint8(code)); });
     }
     if (command == QLatin1String("state")) {
         Result result;

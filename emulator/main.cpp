@@ -1,4 +1,5 @@
-// volmar-emulator: Volmar wired fuel level sensors on a virtual RS-485 line.
+// volmar-emulator: Volmar wired fuel level sensors and BLE base stations on a
+// virtual RS-485 line.
 // The first line on standard output is the port the tool should open; commands
 // typed on standard input inject faults, move levels and dump the state.
 
@@ -77,19 +78,24 @@ std::optional<qint64> integerOption(const QCommandLineParser &parser, const QStr
 QString deviceHelp()
 {
     return QStringLiteral(
-        "Emulated Volmar wired fuel level sensors on a virtual RS-485 line.\n"
+        "Emulated Volmar wired fuel level sensors and BLE base stations on a virtual\n"
+        "RS-485 line.\n"
         "\n"
         "Without --serial the line is a pseudo-terminal (POSIX systems only; on Windows\n"
         "install a virtual COM port pair and start with --serial on one end of it).\n"
         "The first line printed is the port for the tool to open.\n"
         "\n"
         "Devices: --device KIND@ADDRESS[:key=value,...], repeatable; default %1.\n"
-        "  kinds: %2\n"
-        "  keys:  %3\n"
-        "  e.g.   --device kv510@1:lamp=15,noise=3 --device kv260@2:out=0x10\n"
-        "\n%4")
+        "  wired sensors: %2\n"
+        "    keys: %3\n"
+        "  base station: %4\n"
+        "    keys: %5\n"
+        "  e.g. --device kv510@1:lamp=15,noise=3 --device kv260@2:out=0x10\n"
+        "       --device ble@3:fw=215,link=0x21,battery=36,rssi=-60,mac=C47F510A123B\n"
+        "\n%6")
         .arg(QLatin1String(kDefaultDevice), SensorKinds::names().join(QLatin1String(", ")),
-             DeviceConfig::keys().join(QLatin1String(", ")), LineConsole::help());
+             DeviceConfig::keys().join(QLatin1String(", ")), QLatin1String(BaseConfig::kKindName),
+             BaseConfig::keys().join(QLatin1String(", ")), LineConsole::help());
 }
 
 } // namespace
@@ -121,7 +127,7 @@ int main(int argc, char *argv[])
     const QString wrongOpt = QStringLiteral("wrong-address");
     const QString chunkOpt = QStringLiteral("chunk");
     parser.addOptions({
-        {{QStringLiteral("d"), deviceOpt}, QStringLiteral("A sensor on the line (repeatable)."),
+        {{QStringLiteral("d"), deviceOpt}, QStringLiteral("A sensor or base station on the line (repeatable)."),
          QStringLiteral("KIND@ADDRESS[:key=value,...]")},
         {linkOpt, QStringLiteral("Also make a symlink PATH to the pseudo-terminal (removed at exit)."),
          QStringLiteral("PATH")},

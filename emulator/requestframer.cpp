@@ -24,6 +24,7 @@ int RequestFramer::requestLength(quint8 command)
     case Cmd::SetFull:
     case Cmd::SetEmpty:
     case Cmd::CalibrateHorizon:
+    case Cmd::RestartBleForUpdate:
         return kKeyed;
     case Cmd::SetAddress:
     case Cmd::SendSerialNumber:
@@ -35,9 +36,13 @@ int RequestFramer::requestLength(quint8 command)
         return kKeyed + 2;
     case Cmd::SetPassword:
     case Cmd::EnterPassword:
+    case Cmd::SetPasswordBle:
+    case Cmd::EnterPasswordBle:
     case Cmd::ManualEmpty:
     case Cmd::ManualFull:
         return kKeyed + 4;
+    case Cmd::SetBaseIdentifier:
+        return kKeyed + 6; // three bytes of the number, DD EE FF; or the six MAC bytes
     case Cmd::WriteTable:
         return kKeyed + 80; // 20 levels and 20 volumes, two bytes each
     default:

@@ -21,7 +21,6 @@ namespace {
 constexpr auto kDefaultReplyDelay = 10ms;      // a sensor's turnaround before it talks
 constexpr auto kByteTime = UsbConverter::kByteTime; // 10 bits (start, 8 data, stop) at 19200 baud
 constexpr auto kPartialFrameTimeout = 100ms;   // an unfinished request is given up after this quiet
-constexpr auto kRestartTime = 300ms;           // a reset sensor hears nothing while it reboots
 constexpr int kMaxGarbagePrefix = 4;           // random bytes put before a reply by garbage-rate
 constexpr quint32 kSeedSpread = 0x9E3779B9u;   // spreads the line seed over device addresses
 
@@ -62,19 +61,41 @@ void VirtualLine::setSeed(quint32 seed)
 
 bool VirtualLine::addDevice(const QString &description, QString *error)
 {
+    if (BaseConfig::describesBase(description)) {
+        const auto config = BaseConfig::parse(description, error);
+        return config && addDevice(*config, error);
+    }
     const auto config = DeviceConfig::parse(description, error);
     return config && addDevice(*config, error);
 }
 
+bool VirtualLine::addressTaken(quint8 address, QString *error) const
+{
+    if (!device(address))
+        return false;
+    if (error)
+        *error = QStringLiteral("two devices at address %1").arg(address);
+    return true;
+}
+
+quint32 VirtualLine::seedFor(quint8 address) const
+{
+    return m_seed ^ (kSeedSpread * address);
+}
+
 bool VirtualLine::addDevice(const DeviceConfig &config, QString *error)
 {
-    if (sensor(config.address)) {
-        if (error)
-            *error = QStringLiteral("two devices at address %1").arg(config.address);
+    if (addressTaken(config.address, error))
         return false;
-    }
-    const quint32 seed = m_seed ^ (kSeedSpread * config.address);
-    m_sensors.push_back(std::make_unique<EmulatedSensor>(config, seed));
+    m_devices.push_back(std::make_unique<EmulatedSensor>(config, seedFor(config.address)));
+    return true;
+}
+
+bool VirtualLine::addDevice(const BaseConfig &config, QString *error)
+{
+    if (addressTaken(config.address, error))
+        return false;
+    m_devices.push_back(std::make_unique<EmulatedBase>(config, seedFor(config.address)));
     return true;
 }
 
@@ -87,21 +108,60 @@ bool VirtualLine::addDevices(const QStringList &descriptions, QString *error)
     return true;
 }
 
+QList<EmulatedDevice *> VirtualLine::devices() const
+{
+    QList<EmulatedDevice *> list;
+    for (const auto &device : m_devices)
+        list.append(device.get());
+    std::stable_sort(list.begin(), list.end(), [](const EmulatedDevice *a, const EmulatedDevice *b) {
+        return a->address() < b->address();
+    });
+    return list;
+}
+
+EmulatedDevice *VirtualLine::device(quint8 address) const
+{
+    for (const auto &device : m_devices) {
+        if (device->address() == address)
+            return device.get();
+    }
+    return nullptr;
+}
+
 QList<EmulatedSensor *> VirtualLine::sensors() const
 {
     QList<EmulatedSensor *> list;
-    for (const auto &sensor : m_sensors)
-        list.append(sensor.get());
-    std::stable_sort(list.begin(), list.end(),
-                     [](const EmulatedSensor *a, const EmulatedSensor *b) { return a->address() < b->address(); });
+    for (EmulatedDevice *device : devices()) {
+        if (auto *sensor = dynamic_cast<EmulatedSensor *>(device))
+            list.append(sensor);
+    }
     return list;
 }
 
 EmulatedSensor *VirtualLine::sensor(quint8 address) const
 {
-    for (const auto &sensor : m_sensors) {
+    for (EmulatedSensor *sensor : sensors()) {
         if (sensor->address() == address)
-            return sensor.get();
+            return sensor;
+    }
+    return nullptr;
+}
+
+QList<EmulatedBase *> VirtualLine::bases() const
+{
+    QList<EmulatedBase *> list;
+    for (EmulatedDevice *device : devices()) {
+        if (auto *base = dynamic_cast<EmulatedBase *>(device))
+            list.append(base);
+    }
+    return list;
+}
+
+EmulatedBase *VirtualLine::base(quint8 address) const
+{
+    for (EmulatedBase *base : bases()) {
+        if (base->address() == address)
+            return base;
     }
     return nullptr;
 }
@@ -248,29 +308,32 @@ void VirtualLine::handleFrame(const QByteArray &frame)
         answerSearch();
         return;
     }
-    // Two sensors may share an address after a careless 0xFB: both answer.
-    for (EmulatedSensor *sensor : sensors()) {
-        if (sensor->address() != address || isRestarting(sensor))
+    // Two devices may share an address after a careless 0xFB: both answer.
+    for (EmulatedDevice *device : devices()) {
+        if (device->address() != address || isRestarting(device))
             continue;
-        const EmulatedSensor::Response response = sensor->handle(frame);
+        const EmulatedDevice::Response response = device->handle(frame);
         if (response.restarting) {
-            m_restarting.insert(sensor, QDeadlineTimer(kRestartTime, Qt::PreciseTimer));
-            trace(QStringLiteral("   %1@%2 restarts").arg(SensorKinds::name(sensor->kind())).arg(address));
+            m_restarting.insert(device, QDeadlineTimer(response.restartTime, Qt::PreciseTimer));
+            trace(QStringLiteral("   %1@%2 restarts, deaf for %3 ms")
+                      .arg(device->kindName())
+                      .arg(address)
+                      .arg(response.restartTime.count()));
         }
         if (!response.reply.isEmpty() && sendReply(response.reply, true))
-            sensor->countSentReply(response.reply);
+            device->countSentReply(response.reply);
     }
 }
 
 void VirtualLine::answerSearch()
 {
-    // Every sensor answers the search with its address byte; the line delivers
-    // them as one block, lowest address first.
+    // Every device answers the search with its address byte; the line
+    // delivers them as one block, lowest address first.
     QByteArray answer;
-    for (EmulatedSensor *sensor : sensors()) {
-        if (isRestarting(sensor))
+    for (EmulatedDevice *device : devices()) {
+        if (isRestarting(device))
             continue;
-        answer.append(char(m_faults.wrongAddress.value_or(sensor->address())));
+        answer.append(char(m_faults.wrongAddress.value_or(device->address())));
     }
     if (!answer.isEmpty())
         sendReply(answer, false);
@@ -401,9 +464,9 @@ QByteArray VirtualLine::randomBytes(int count)
     return bytes;
 }
 
-bool VirtualLine::isRestarting(const EmulatedSensor *sensor) const
+bool VirtualLine::isRestarting(const EmulatedDevice *device) const
 {
-    const auto it = m_restarting.constFind(sensor);
+    const auto it = m_restarting.constFind(device);
     return it != m_restarting.constEnd() && !it->hasExpired();
 }
 
@@ -428,24 +491,24 @@ void VirtualLine::traceDiscarded()
 int VirtualLine::readingsRepliesSent() const
 {
     int sent = 0;
-    for (const auto &sensor : m_sensors)
-        sent += sensor->readingsRepliesSent();
+    for (const auto &device : m_devices)
+        sent += device->readingsRepliesSent();
     return sent;
 }
 
 int VirtualLine::tableRepliesSent() const
 {
     int sent = 0;
-    for (const auto &sensor : m_sensors)
-        sent += sensor->tableRepliesSent();
+    for (const auto &device : m_devices)
+        sent += device->tableRepliesSent();
     return sent;
 }
 
 QJsonObject VirtualLine::state() const
 {
     QJsonArray devices;
-    for (const EmulatedSensor *sensor : sensors())
-        devices.append(sensor->state());
+    for (const EmulatedDevice *device : this->devices())
+        devices.append(device->state());
     QJsonObject faults{
         {QStringLiteral("drop"), m_faults.dropRate},
         {QStringLiteral("corrupt"), m_faults.corruptRate},

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "baseconfig.h"
 #include "deviceconfig.h"
+#include "emulatedbase.h"
+#include "emulateddevice.h"
 #include "emulatedsensor.h"
 #include "linefaults.h"
 #include "linetransport.h"
@@ -25,8 +28,9 @@
 #include <optional>
 #include <vector>
 
-// An RS-485 line with emulated sensors on it. It cuts what the tool sends into
-// request frames, lets the addressed sensors answer, and puts their replies on
+// An RS-485 line with emulated devices on it: wired sensors and BLE base
+// stations. It cuts what the tool sends into request frames, lets the
+// addressed devices answer, and puts their replies on
 // the line after the sensor's reply delay plus the time the bytes take at
 // 19200 baud, one reply after the other, with whatever faults it was told to
 // make. With a converter period set (LineFaults::chunkPeriod) the replies
@@ -36,7 +40,7 @@
 //
 // In-process use (the tool's demo mode):
 //     VirtualLine line;
-//     line.addDevices({"kv510@1", "fls@2:noise=3"}, &error);
+//     line.addDevices({"kv510@1", "fls@2:noise=3", "ble@3:battery=36"}, &error);
 //     line.openPseudoTerminal(&error);
 //     ... open line.portName() as the serial port ...
 class VirtualLine : public QObject
@@ -51,11 +55,17 @@ public:
     // carry no seed= of their own. Without it the line seeds itself at random.
     void setSeed(quint32 seed);
 
+    // A description of either kind: "kv510@1:noise=3", "ble@2:battery=0".
     bool addDevice(const QString &description, QString *error = nullptr);
     bool addDevice(const DeviceConfig &config, QString *error = nullptr);
+    bool addDevice(const BaseConfig &config, QString *error = nullptr);
     bool addDevices(const QStringList &descriptions, QString *error = nullptr);
-    QList<EmulatedSensor *> sensors() const; // in address order
+    QList<EmulatedDevice *> devices() const; // in address order
+    EmulatedDevice *device(quint8 address) const;
+    QList<EmulatedSensor *> sensors() const; // the wired sensors, in address order
     EmulatedSensor *sensor(quint8 address) const;
+    QList<EmulatedBase *> bases() const;     // the base stations, in address order
+    EmulatedBase *base(quint8 address) const;
 
     // Takes ownership; replaces any transport attached before.
     void attach(LineTransport *transport);
@@ -81,7 +91,7 @@ public:
     // Takes the line away; hungUp() follows.
     void hangUp();
 
-    // Readings (0xF0) and table (0xEF) replies all sensors put on the line
+    // Readings (0xF0) and table (0xEF) replies all devices put on the line
     // (dropped ones are not counted; corrupted ones are).
     int readingsRepliesSent() const;
     int tableRepliesSent() const;
@@ -110,13 +120,15 @@ private:
                  const std::function<void()> &then = {});
     bool chance(double rate);
     QByteArray randomBytes(int count);
-    bool isRestarting(const EmulatedSensor *sensor) const;
+    bool isRestarting(const EmulatedDevice *device) const;
+    bool addressTaken(quint8 address, QString *error) const;
+    quint32 seedFor(quint8 address) const;
     void trace(const QString &text);
     void traceDiscarded();
     std::chrono::nanoseconds now() const;
 
-    std::vector<std::unique_ptr<EmulatedSensor>> m_sensors;
-    QHash<const EmulatedSensor *, QDeadlineTimer> m_restarting;
+    std::vector<std::unique_ptr<EmulatedDevice>> m_devices;
+    QHash<const EmulatedDevice *, QDeadlineTimer> m_restarting;
     QPointer<LineTransport> m_transport;
     RequestFramer m_framer;
     QTimer m_partialTimer;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QtGlobal>
+
+#include <chrono>
+
+class Tank;
+
+// A device on the emulated line: a wired fuel level sensor or a BLE base
+// station. It answers request frames for its address; timing, faults and the
+// line itself are the business of VirtualLine.
+class EmulatedDevice
+{
+public:
+    struct Response {
+        QByteArray reply;        // empty: the device says nothing
+        bool restarting = false; // it reboots and hears nothing for restartTime
+        std::chrono::milliseconds restartTime{0};
+    };
+
+    virtual ~EmulatedDevice() = default;
+
+    virtual quint8 address() const = 0;
+    // The kind as written in a device description: "kv510", "ble".
+    virtual QString kindName() const = 0;
+
+    // Handles one request frame for this device's address; the CRC has been
+    // checked by the framing. Frames it does not understand get silence.
+    virtual Response handle(const QByteArray &request) = 0;
+
+    // The tank whose fuel the readings report: the sensor's own, or for a
+    // base station the one its linked wireless sensor measures.
+    virtual Tank &tank() = 0;
+    virtual const Tank &tank() const = 0;
+
+    virtual QJsonObject state() const = 0;
+
+    // Readings (0xF0) and table (0xEF) replies that went out on the line; the
+    // line tells the device, since only it knows what was dropped.
+    void countSentReply(const QByteArray &reply);
+    int readingsRepliesSent() const { return m_readingsSent; }
+    int tableRepliesSent() const { return m_tablesSent; }
+
+private:
+    int m_readingsSent = 0;
+    int m_tablesSent = 0;
+};
