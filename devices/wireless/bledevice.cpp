@@ -630,6 +630,7 @@ void BLEDevice::resetSettingToDefault()
     m_baseLocked = m_baseAccepted = m_baseAnswered = m_passwordSent = false;
     m_autoStepPending = true;
     m_sensorStateKnown = m_sensorLocked = m_sensorPasswordOk = m_sensorLockShown = false;
+    m_sensorProbeSent = false;
     m_inputPending = m_deletePending = m_newPending = false;
     m_identifierText.clear();
     m_statusHold.stop();

@@ -206,6 +206,8 @@ private:
     // Waits for the base's answer to a command; while any command waits, the
     // automatic password probe holds back so its frames do not cut in.
     void waitForBase(std::chrono::milliseconds duration);
+    // True when a sensor password verdict answers the automatic probe.
+    bool takeProbeVerdict();
     void showBaseLock(bool locked);
     void showSensorLock(bool locked);
     void showLockedBaseMessage(const QString &text);
@@ -263,6 +265,7 @@ private:
     bool m_autoStepScheduled = false;
     int m_commandWaits = 0; // commands waiting for the base right now
     bool m_sensorStateKnown = false;
+    bool m_sensorProbeSent = false; // the automatic probe's 0xE9 awaits its verdict
     bool m_sensorLocked = false;
     bool m_sensorPasswordOk = false;
     bool m_sensorLockShown = false;

@@ -123,12 +123,30 @@ void BLEDevice::automaticPasswordStep()
         emit writeData(request(Cmd::SetPassword, BleReplies::passwordPayload(0)));
         waitForBase(kPasswordStepWait);
         emit callParceDataFromComPort();
+        // A base that has just turned out locked would refuse the sensor's
+        // probe, and its refusal would arrive as the answer to the next
+        // password the engineer enters. The probe goes once it is unlocked.
+        if (m_baseLocked) {
+            SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+            return;
+        }
     }
     m_sensorPassword = 0;
     m_link->setStep(Cmd::ReadIdentification);
     emit writeData(request(Cmd::SetPasswordBle, BleReplies::passwordPayload(0)));
     m_passwordSent = true;
+    m_sensorProbeSent = true;
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+}
+
+bool BLEDevice::takeProbeVerdict()
+{
+    // The sensor's state counts as known while its base is locked (a refusal
+    // then is the base's); the probe sent once the base opened still gets
+    // its verdict taken as the sensor's state.
+    const bool verdict = !m_sensorStateKnown || m_sensorProbeSent;
+    m_sensorProbeSent = false;
+    return verdict;
 }
 
 // ---------------------------------------------------------------- the base's answers
@@ -212,7 +230,7 @@ void BLEDevice::showSensorPasswordResult(quint8 code)
         if (!m_passwordSent)
             return;
         m_passwordSent = false;
-        if (!m_sensorStateKnown) {
+        if (takeProbeVerdict()) {
             m_sensorStateKnown = true;
             m_autoStepPending = false;
             m_sensorLocked = false;
@@ -245,7 +263,7 @@ void BLEDevice::showSensorPasswordResult(quint8 code)
     if (code != BleReplies::kResultPasswordWrong)
         return;
     m_passwordSent = false;
-    if (!m_sensorStateKnown) {
+    if (takeProbeVerdict()) {
         m_autoStepPending = false;
         m_sensorLocked = true;
         qDebug() << "Sensor is protected by a password";

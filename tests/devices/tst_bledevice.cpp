@@ -200,9 +200,20 @@ private:
     // Lets the automatic password probe run once the parse tick is over:
     // the base answers its 0xF7 with `baseAnswer`, the sensor's verdict
     // comes back as result code `sensorCode` of the next data reply.
+    // A locked base is not asked about its sensor: the next data reply only
+    // settles that the probe is over for now.
     void settleProbe(quint8 baseAnswer, quint8 sensorCode)
     {
         m_line << Frame::reply(kBase, baseAnswer);
+        if (baseAnswer == Cmd::WrongPassword) {
+            QTRY_COMPARE(writtenWithCode(Cmd::SetPassword).size(), 1);
+            QVERIFY(m_line.isEmpty());
+            feed(dataReply(Data()), Cmd::ReadSettings);
+            QTRY_VERIFY(m_page->isSensorStateKnown());
+            QVERIFY(writtenWithCode(Cmd::SetPasswordBle).isEmpty());
+            clearSpies();
+            return;
+        }
         QTRY_COMPARE(writtenWithCode(Cmd::SetPasswordBle).size(), 1);
         QVERIFY(m_line.isEmpty());
         Data verdict;
@@ -961,8 +972,6 @@ private slots:
         QTest::addColumn<bool>("sensorLocked");
         QTest::newRow("nothing locked") << int(Cmd::SetPassword) << 3 << false << false;
         QTest::newRow("sensor locked") << int(Cmd::SetPassword) << 10 << false << true;
-        QTest::newRow("base locked") << int(Cmd::WrongPassword) << 3 << true << false;
-        QTest::newRow("both locked") << int(Cmd::WrongPassword) << 10 << true << true;
     }
 
     void automaticProbe()
@@ -1006,17 +1015,41 @@ private slots:
         QCOMPARE(written().size(), 2);
     }
 
-    void lockedBaseAnswersTheProbeOnce()
+    // A locked base would refuse the sensor's probe, and its refusal would
+    // be taken for the answer to the next password entered: the probe waits
+    // until the base is open.
+    void lockedBaseDefersTheSensorProbe()
     {
         TRY(connectBase());
         m_line << Frame::reply(kBase, Cmd::WrongPassword);
-        QTRY_COMPARE(written().size(), 2);
-        // The next data reply, before the sensor's verdict: the base is locked,
-        // so the probe sends nothing more.
+        QTRY_COMPARE(m_securityShown, 1); // a locked base asks for its password at once
+        QTest::qWait(300);
+        QCOMPARE(written(), QList<QByteArray>{Frame::writeRequest(kBase, Cmd::SetPassword,
+                                                                   kZeroPassword)});
+        QVERIFY(m_page->isBaseLockPass());
+        QVERIFY(showsPicture(ui->label_LockBLE_BASE, kLock));
+        // While it stays locked, data replies send nothing more.
         feed(dataReply(Data()), Cmd::ReadSettings);
         QTest::qWait(300);
-        QCOMPARE(written().size(), 2);
-        QVERIFY(m_page->isSensorStateKnown());
+        QCOMPARE(written().size(), 1);
+        QVERIFY(m_page->isAutomaticStepPending());
+
+        // The right password opens it; the next data reply probes the sensor.
+        m_line << Frame::reply(kBase, Cmd::EnterPassword);
+        useSecurityDialog([](SecurityBLE &dialog) {
+            dialog.getLineEditInputPassBase()->setText(QStringLiteral("123456"));
+            press(dialog, "pushButtonInputPassBase");
+        });
+        QVERIFY(!m_page->isBaseLockPass());
+        clearSpies();
+        feed(dataReply(Data()), Cmd::ReadSettings);
+        QTRY_COMPARE(written(), QList<QByteArray>{Frame::writeRequest(
+                                    kBase, Cmd::SetPasswordBle, kZeroPassword)});
+        Data verdict;
+        verdict.result = 10;
+        feed(dataReply(verdict), Cmd::ReadSettings);
+        QVERIFY(m_page->isSensorLocked());
+        QVERIFY(!m_page->isAutomaticStepPending());
     }
 
     void baseEntry_data()
@@ -1478,11 +1511,13 @@ private slots:
     void resetClearsPasswordsAndFlags()
     {
         TRY(connectBase());
-        TRY(settleProbe(Cmd::WrongPassword, 10));
+        TRY(settleProbe(Cmd::SetPassword, 10));
         useSecurityDialog([](SecurityBLE &dialog) {
             dialog.getLineEditInputPassBLE()->setText(QStringLiteral("654321"));
             press(dialog, "pushButtonInputPassBLE");
         });
+        // The base refuses a later change: it has been locked meanwhile.
+        feed(Frame::reply(kBase, Cmd::WrongPassword), Cmd::ReadIdentification);
         QVERIFY(m_page->isBaseLockPass());
         QVERIFY(m_page->isSensorLocked());
         QCOMPARE(m_page->enteredSensorPassword(), 654321u);
