@@ -1,9 +1,11 @@
 // Renders the main pages of the tool offscreen into PNG files for the
-// README: the wired page runs against the built-in emulated sensor line.
+// README: the wired and the wireless pages run against the built-in emulated
+// sensor line.
 #include "app/configurator.h"
 #include "app/startupoptions.h"
 #include "app/filedialogs.h"
 #include "devices/fls/flsdevice.h"
+#include "devices/wireless/securityble.h"
 #include "emulator/emulatedsensor.h"
 #include "emulator/virtualline.h"
 #include "ui_configurator.h"
@@ -83,5 +85,17 @@ int main(int argc, char *argv[])
     window.on_pushButtonGraphShow_clicked();
     waitFor(300);
     save(window, outDir, QStringLiteral("calibration-graph.png"));
+
+    // The wireless page with a base station relaying its linked sensor.
+    SecurityBLE::setResponder([](SecurityBLE &dialog) { dialog.skipButton()->click(); });
+    StartupOptions wireless;
+    wireless.demo = true;
+    wireless.demoDevices = QStringList{QStringLiteral(
+        "ble@1:fw=215,battery=36,rssi=-60,mac=C47F510A123B,sensorfw=105,level=650,filter=0x03")};
+    Configurator base(wireless);
+    base.show();
+    base.connectDevice(QStringLiteral("ble"));
+    waitFor(6000); // search, identification, data and the password probe
+    save(base, outDir, QStringLiteral("wireless-page.png"));
     return 0;
 }
