@@ -24,8 +24,9 @@ void describe(QCommandLineParser &parser)
     parser.addOption({QStringLiteral("demo"),
                       QStringLiteral("Starts an emulated sensor line inside the tool.")});
     parser.addOption({QStringLiteral("demo-device"),
-                      QStringLiteral("A sensor of the demo line, KIND@ADDRESS[:key=value,...] "
-                                     "(repeatable; default kv510@1)."),
+                      QStringLiteral("A sensor or base station of the demo line, "
+                                     "KIND@ADDRESS[:key=value,...], e.g. kv510@1 or "
+                                     "ble@1:battery=36 (repeatable; default kv510@1)."),
                       QStringLiteral("DEVICE")});
 }
 
