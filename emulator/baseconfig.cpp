@@ -15,7 +15,6 @@ constexpr quint32 kSerialBase = 800000; // default serial number = base + addres
 constexpr std::array<quint8, 5> kDefaultMacPrefix = {0xC4, 0x7F, 0x51, 0x0A, 0x12};
 constexpr int kMacBytes = 6;
 constexpr qint64 kMaxRebootMs = 60000; // a minute of silence is more than any base needs
-constexpr int kMaxLevel12Bit = 4095;
 
 // "C47F510A123B" or "C4:7F:51:0A:12:3B", most significant byte first as the
 // tool shows it; stored least significant first, as the data reply sends it.
@@ -40,8 +39,9 @@ bool applyKey(BaseConfig &config, const QString &key, const QString &value, cons
               QString *error)
 {
     KeyReader read(key, value, whole, error);
+    if (const auto tank = ConfigParsing::readTankKey(key, read, config))
+        return *tank;
     constexpr qint64 i32Min = std::numeric_limits<qint32>::min();
-    constexpr qint64 i32Max = std::numeric_limits<qint32>::max();
     constexpr qint64 u32Max = std::numeric_limits<quint32>::max();
 
     if (key == QLatin1String("fw"))
@@ -67,30 +67,6 @@ bool applyKey(BaseConfig &config, const QString &key, const QString &value, cons
         return read.integer(&config.mode, 0, 0xFF);
     if (key == QLatin1String("filter"))
         return read.integer(&config.filter, 0, 0xFF);
-    if (key == QLatin1String("empty"))
-        return read.integer(&config.empty, i32Min, i32Max);
-    if (key == QLatin1String("full"))
-        return read.integer(&config.full, i32Min, i32Max);
-    if (key == QLatin1String("temp"))
-        return read.integer(&config.temperature, -128, 127);
-    if (key == QLatin1String("noise"))
-        return read.percent(&config.noisePercent);
-    if (key == QLatin1String("drift"))
-        return read.percent(&config.driftPercent);
-    if (key == QLatin1String("level")) {
-        int level = 0;
-        if (!read.integer(&level, 0, kMaxLevel12Bit))
-            return false;
-        config.level = level;
-        return true;
-    }
-    if (key == QLatin1String("cnt")) {
-        qint32 cnt = 0;
-        if (!read.integer(&cnt, i32Min, i32Max))
-            return false;
-        config.cnt = cnt;
-        return true;
-    }
     if (key == QLatin1String("len")) {
         int length = 0;
         if (!read.integer(&length, 0, 0xFF))
@@ -109,13 +85,6 @@ bool applyKey(BaseConfig &config, const QString &key, const QString &value, cons
         if (!read.integer(&ms, 0, kMaxRebootMs))
             return false;
         config.rebootTime = std::chrono::milliseconds(ms);
-        return true;
-    }
-    if (key == QLatin1String("seed")) {
-        quint32 seed = 0;
-        if (!read.integer(&seed, 0, u32Max))
-            return false;
-        config.seed = seed;
         return true;
     }
     return fail(error, QStringLiteral("unknown key '%1' in '%2' (known for %3: %4)")

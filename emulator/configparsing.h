@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 // The parts every device description shares: KIND@ADDRESS[:key=value,...],
@@ -79,5 +80,49 @@ private:
     QString m_whole;
     QString *m_error;
 };
+
+// The keys of the tank a device measures, alike on a wired sensor and on the
+// sensor behind a base station. Nothing when key is not one of them;
+// otherwise whether its value was taken.
+template<typename Config>
+std::optional<bool> readTankKey(const QString &key, KeyReader &read, Config &config)
+{
+    constexpr qint64 i32Min = std::numeric_limits<qint32>::min();
+    constexpr qint64 i32Max = std::numeric_limits<qint32>::max();
+    constexpr qint64 u32Max = std::numeric_limits<quint32>::max();
+    constexpr int kMaxLevel = 4095; // the 12-bit scale; the mode decides later
+    if (key == QLatin1String("empty"))
+        return read.integer(&config.empty, i32Min, i32Max);
+    if (key == QLatin1String("full"))
+        return read.integer(&config.full, i32Min, i32Max);
+    if (key == QLatin1String("temp"))
+        return read.integer(&config.temperature, -128, 127);
+    if (key == QLatin1String("noise"))
+        return read.percent(&config.noisePercent);
+    if (key == QLatin1String("drift"))
+        return read.percent(&config.driftPercent);
+    if (key == QLatin1String("level")) {
+        int level = 0;
+        if (!read.integer(&level, 0, kMaxLevel))
+            return false;
+        config.level = level;
+        return true;
+    }
+    if (key == QLatin1String("cnt")) {
+        qint32 cnt = 0;
+        if (!read.integer(&cnt, i32Min, i32Max))
+            return false;
+        config.cnt = cnt;
+        return true;
+    }
+    if (key == QLatin1String("seed")) {
+        quint32 seed = 0;
+        if (!read.integer(&seed, 0, u32Max))
+            return false;
+        config.seed = seed;
+        return true;
+    }
+    return std::nullopt;
+}
 
 } // namespace ConfigParsing

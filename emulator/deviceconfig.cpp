@@ -19,8 +19,9 @@ bool applyKey(DeviceConfig &config, const QString &key, const QString &value, co
               QString *error)
 {
     KeyReader read(key, value, whole, error);
+    if (const auto tank = ConfigParsing::readTankKey(key, read, config))
+        return *tank;
     constexpr qint64 i32Min = std::numeric_limits<qint32>::min();
-    constexpr qint64 i32Max = std::numeric_limits<qint32>::max();
     constexpr qint64 u32Max = std::numeric_limits<quint32>::max();
 
     if (key == QLatin1String("serial"))
@@ -35,12 +36,6 @@ bool applyKey(DeviceConfig &config, const QString &key, const QString &value, co
         return read.integer(&config.mode, 0, 0xFF);
     if (key == QLatin1String("settings"))
         return read.integer(&config.settings, 0, 0xFF);
-    if (key == QLatin1String("empty"))
-        return read.integer(&config.empty, i32Min, i32Max);
-    if (key == QLatin1String("full"))
-        return read.integer(&config.full, i32Min, i32Max);
-    if (key == QLatin1String("temp"))
-        return read.integer(&config.temperature, -128, 127);
     if (key == QLatin1String("lamp"))
         return read.integer(&config.lamp, 0, 0xFF);
     if (key == QLatin1String("out")) {
@@ -50,31 +45,6 @@ bool applyKey(DeviceConfig &config, const QString &key, const QString &value, co
     }
     if (key == QLatin1String("password"))
         return read.integer(&config.password, 0, u32Max);
-    if (key == QLatin1String("noise"))
-        return read.percent(&config.noisePercent);
-    if (key == QLatin1String("drift"))
-        return read.percent(&config.driftPercent);
-    if (key == QLatin1String("level")) {
-        int level = 0;
-        if (!read.integer(&level, 0, kMaxLevel12Bit))
-            return false;
-        config.level = level;
-        return true;
-    }
-    if (key == QLatin1String("cnt")) {
-        qint32 cnt = 0;
-        if (!read.integer(&cnt, i32Min, i32Max))
-            return false;
-        config.cnt = cnt;
-        return true;
-    }
-    if (key == QLatin1String("seed")) {
-        quint32 seed = 0;
-        if (!read.integer(&seed, 0, u32Max))
-            return false;
-        config.seed = seed;
-        return true;
-    }
     return fail(error, QStringLiteral("unknown key '%1' in '%2' (known: %3)")
                            .arg(key, whole, DeviceConfig::keys().join(QLatin1String(", "))));
 }
