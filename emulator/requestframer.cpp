@@ -10,58 +10,69 @@ namespace Cmd = Protocol::Command;
 constexpr int kHeaderSize = 3;  // prefix, address, command
 constexpr int kSearchLength = 3; // prefix, 0xFF, CRC
 constexpr int kKeyed = 3 + 3 + 1; // header, write key, CRC
+constexpr int kNamePrefixSize = 3; // "KV_" in front of a typed sensor name
+constexpr int kMaxNameDigits = 16; // the longest serial number a name carries
 
 } // namespace
 
-int RequestFramer::requestLength(quint8 command)
+QList<int> RequestFramer::requestLengths(quint8 command)
 {
     switch (command) {
     case Cmd::ReadSettings:
     case Cmd::ReadIdentification:
     case Cmd::ReadTable:
-        return kHeaderSize + 1;
+        return {kHeaderSize + 1};
     case Cmd::Reset:
     case Cmd::SetFull:
     case Cmd::SetEmpty:
     case Cmd::CalibrateHorizon:
     case Cmd::RestartBleForUpdate:
-        return kKeyed;
+        return {kKeyed};
     case Cmd::SetAddress:
     case Cmd::SendSerialNumber:
     case Cmd::SetAlarmLevel:
-        return kKeyed + 1;
+        return {kKeyed + 1};
     case Cmd::WriteSettings:
     case Cmd::ShiftEmpty:
     case Cmd::ShiftFull:
-        return kKeyed + 2;
+        return {kKeyed + 2};
     case Cmd::SetPassword:
     case Cmd::EnterPassword:
     case Cmd::SetPasswordBle:
     case Cmd::EnterPasswordBle:
     case Cmd::ManualEmpty:
+        return {kKeyed + 4};
     case Cmd::ManualFull:
-        return kKeyed + 4;
+        return {kKeyed + 1, kKeyed + 4}; // an advertising base's configuration byte; a full count
+    case Cmd::SetBleName: {
+        QList<int> lengths;
+        for (int digits = 1; digits <= kMaxNameDigits; ++digits)
+            lengths.append(kKeyed + kNamePrefixSize + digits);
+        return lengths;
+    }
     case Cmd::SetBaseIdentifier:
-        return kKeyed + 6; // three bytes of the number, DD EE FF; or the six MAC bytes
+        return {kKeyed + 6}; // three bytes of the number, DD EE FF; or the six MAC bytes
     case Cmd::WriteTable:
-        return kKeyed + 80; // 20 levels and 20 volumes, two bytes each
+        return {kKeyed + 80}; // 20 levels and 20 volumes, two bytes each
     default:
-        return 0;
+        return {};
     }
 }
 
 QList<QByteArray> RequestFramer::feed(const QByteArray &bytes)
 {
     m_buffer.append(bytes);
-    return extract();
+    return extract(Wait::ForMore);
 }
 
 QList<QByteArray> RequestFramer::flush()
 {
-    QList<QByteArray> frames;
+    // The line is quiet: a frame of several possible lengths is decided now,
+    // and what is still incomplete loses its first byte.
+    QList<QByteArray> frames = extract(Wait::NotAtAll);
     while (!m_buffer.isEmpty()) {
         discard(1);
-        frames += extract();
+        frames += extract(Wait::NotAtAll);
     }
     return frames;
 }
@@ -73,13 +84,22 @@ QByteArray RequestFramer::takeDiscarded()
     return bytes;
 }
 
+bool RequestFramer::requestStartsAt(int offset) const
+{
+    if (m_buffer.size() < offset + 2 || quint8(m_buffer.at(offset)) != Protocol::kRequestPrefix)
+        return false;
+    if (quint8(m_buffer.at(offset + 1)) == Protocol::kBroadcastAddress)
+        return true;
+    return m_buffer.size() > offset + 2 && !requestLengths(quint8(m_buffer.at(offset + 2))).isEmpty();
+}
+
 void RequestFramer::discard(int count)
 {
     m_discarded.append(m_buffer.left(count));
     m_buffer.remove(0, count);
 }
 
-QList<QByteArray> RequestFramer::extract()
+QList<QByteArray> RequestFramer::extract(Wait wait)
 {
     QList<QByteArray> frames;
     const auto take = [this, &frames](int length) {
@@ -108,15 +128,35 @@ QList<QByteArray> RequestFramer::extract()
         }
         if (m_buffer.size() < kHeaderSize)
             break;
-        const int length = requestLength(quint8(m_buffer.at(Protocol::kCommandOffset)));
-        if (length == 0) {
+        const QList<int> lengths = requestLengths(quint8(m_buffer.at(Protocol::kCommandOffset)));
+        if (lengths.isEmpty()) {
             discard(1);
             continue;
         }
-        if (m_buffer.size() < length)
+        const int received = int(m_buffer.size());
+        // The CRC cannot tell one frame from two: with this CRC, valid frames
+        // back to back make a valid frame again. A candidate is the frame when
+        // it ends with the bytes received or another request starts behind it.
+        int found = 0;
+        for (const int length : lengths) {
+            if (length <= received && crcHolds(length)
+                && (length == received || requestStartsAt(length))) {
+                found = length;
+                break;
+            }
+        }
+        // More bytes may still make a longer candidate end there; once every
+        // candidate has arrived (or the line is quiet) waiting tells nothing more.
+        if (found == 0 && wait == Wait::ForMore && received < lengths.last())
             break;
-        if (crcHolds(length))
-            take(length);
+        for (int i = 0; found == 0 && i < lengths.size(); ++i) {
+            if (lengths.at(i) <= received && crcHolds(lengths.at(i)))
+                found = lengths.at(i);
+        }
+        if (found > 0)
+            take(found);
+        else if (received < lengths.last())
+            break; // incomplete: flush() drops its first byte
         else
             discard(1);
     }

@@ -8,6 +8,14 @@
 // broadcast is the three bytes 0x31 0xFF CRC); a candidate is taken only when
 // its CRC holds, otherwise the first byte is dropped and the search for a
 // frame start goes on. A frame that is still incomplete waits for more bytes.
+//
+// A few commands come in several lengths (0xEC: a base's configuration byte
+// or a sensor's full value; 0xEA: a typed sensor name). Of those the framer
+// takes the shortest candidate whose CRC holds and that either ends exactly
+// where the bytes received so far end or has another request starting right
+// behind it (two valid frames back to back pass the CRC as one). Otherwise it
+// waits until every candidate has arrived, or until the line goes quiet
+// (flush), and then takes the shortest candidate whose CRC holds.
 class RequestFramer
 {
 public:
@@ -22,12 +30,15 @@ public:
     // Bytes thrown away as garbage since the last call.
     QByteArray takeDiscarded();
 
-    // Length of a request frame with this command, prefix and CRC included;
-    // 0 for a command the line does not know.
-    static int requestLength(quint8 command);
+    // The lengths a request frame with this command may have, prefix and CRC
+    // included, shortest first; empty for a command the line does not know.
+    static QList<int> requestLengths(quint8 command);
 
 private:
-    QList<QByteArray> extract();
+    enum class Wait { ForMore, NotAtAll };
+    QList<QByteArray> extract(Wait wait);
+    // The prefix at offset, then the search address or a known command.
+    bool requestStartsAt(int offset) const;
     void discard(int count);
 
     QByteArray m_buffer;

@@ -20,7 +20,21 @@ private slots:
     void flushRecoversAFrameBehindAFalseStart();
     void flushDiscardsATrueFragment();
     void payloadBytesThatLookLikeAFrameStayInside();
+    void aCommandOfSeveralLengthsIsTakenWhereTheBytesEnd_data();
+    void aCommandOfSeveralLengthsIsTakenWhereTheBytesEnd();
+    void aNameFollowedByAnotherFrameInOneRead();
+    void aShortConfigurationFollowedByAFrameIsTakenAtOnce();
 };
+
+namespace {
+
+// 0xEA as the tool sends it: "KV_" and the digits typed.
+QByteArray nameRequest(const QByteArray &digits)
+{
+    return Frame::writeRequest(5, Cmd::SetBleName, QByteArray("KV_") + digits);
+}
+
+} // namespace
 
 void TestRequestFramer::takesEveryRequestTheToolSends_data()
 {
@@ -42,6 +56,9 @@ void TestRequestFramer::takesEveryRequestTheToolSends_data()
     QTest::newRow("enter password") << Frame::writeRequest(1, Cmd::EnterPassword, Frame::bigEndian32(1)) << 11;
     QTest::newRow("manual empty") << Frame::writeRequest(1, Cmd::ManualEmpty, Frame::bigEndian32(100)) << 11;
     QTest::newRow("manual full") << Frame::writeRequest(1, Cmd::ManualFull, Frame::bigEndian32(4000)) << 11;
+    QTest::newRow("base configuration") << Frame::writeRequest(5, Cmd::ManualFull, QByteArray(1, '\x07')) << 8;
+    QTest::newRow("name, one digit") << nameRequest("7") << 11;
+    QTest::newRow("name, sixteen digits") << nameRequest("1234567890123456") << 26;
     QTest::newRow("table write") << Frame::writeRequest(1, Cmd::WriteTable, QByteArray(80, '\x31')) << 87;
 }
 
@@ -138,6 +155,67 @@ void TestRequestFramer::payloadBytesThatLookLikeAFrameStayInside()
     const QByteArray frame = Frame::writeRequest(1, Cmd::WriteTable, table);
     RequestFramer framer;
     QCOMPARE(framer.feed(frame), QList<QByteArray>{frame});
+}
+
+void TestRequestFramer::aCommandOfSeveralLengthsIsTakenWhereTheBytesEnd_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+    QTest::newRow("configuration, 8 bytes") << Frame::writeRequest(5, Cmd::ManualFull, QByteArray(1, '\x03'));
+    QTest::newRow("full value, 11 bytes") << Frame::writeRequest(5, Cmd::ManualFull, Frame::bigEndian32(4000));
+    QTest::newRow("name, 11 bytes") << nameRequest("1");
+    QTest::newRow("name, 16 bytes") << nameRequest("100001");
+    QTest::newRow("name, 26 bytes") << nameRequest("9999999999999999");
+}
+
+void TestRequestFramer::aCommandOfSeveralLengthsIsTakenWhereTheBytesEnd()
+{
+    // Whole in one read it is taken at once; cut anywhere, the first part
+    // waits (its CRC does not hold) and the rest completes it.
+    QFETCH(QByteArray, frame);
+    RequestFramer whole;
+    QCOMPARE(whole.feed(frame), QList<QByteArray>{frame});
+    QCOMPARE(whole.pendingSize(), 0);
+    for (int cut = 1; cut < frame.size(); ++cut) {
+        RequestFramer framer;
+        if (Frame::hasValidCrc(frame.left(cut)))
+            continue; // a shorter candidate that happens to hold: nothing can tell them apart
+        QVERIFY2(framer.feed(frame.left(cut)).isEmpty(), qPrintable(QString::number(cut)));
+        QCOMPARE(framer.feed(frame.mid(cut)), QList<QByteArray>{frame});
+        QVERIFY(framer.takeDiscarded().isEmpty());
+    }
+}
+
+void TestRequestFramer::aNameFollowedByAnotherFrameInOneRead()
+{
+    // 15 bytes of name and a readings request: 19 bytes whose CRC holds as
+    // one longer name too (valid frames back to back always do). The request
+    // starting behind the shorter candidate cuts it there.
+    const QByteArray name = nameRequest("10001");
+    const QByteArray poll = Frame::request(5, Cmd::ReadSettings);
+    QVERIFY(Frame::hasValidCrc(name + poll));
+    RequestFramer framer;
+    QCOMPARE(framer.feed(name + poll), (QList<QByteArray>{name, poll}));
+    QCOMPARE(framer.pendingSize(), 0);
+
+    // Noise behind it instead: a longer name could still end later, so it
+    // waits for the quiet, then takes the shortest name whose CRC holds.
+    QVERIFY(framer.feed(name + QByteArray("\x00\x7F", 2)).isEmpty());
+    QCOMPARE(framer.flush(), QList<QByteArray>{name});
+    QCOMPARE(framer.takeDiscarded(), QByteArray("\x00\x7F", 2));
+    QCOMPARE(framer.pendingSize(), 0);
+}
+
+void TestRequestFramer::aShortConfigurationFollowedByAFrameIsTakenAtOnce()
+{
+    // The 8-byte configuration and a request behind it, in one read.
+    const QByteArray configuration = Frame::writeRequest(5, Cmd::ManualFull, QByteArray(1, '\x01'));
+    const QByteArray poll = Frame::request(6, Cmd::ReadSettings);
+    RequestFramer framer;
+    QCOMPARE(framer.feed(configuration + poll), (QList<QByteArray>{configuration, poll}));
+    // With a search behind it is 11 bytes, as long as a full value, and its CRC holds.
+    QCOMPARE(framer.feed(configuration + Frame::searchBroadcast()),
+             (QList<QByteArray>{configuration, Frame::searchBroadcast()}));
+    QCOMPARE(framer.pendingSize(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestRequestFramer)
