@@ -1168,11 +1168,22 @@ void Configurator::setEmpty()
 
 void Configurator::launchTarirovka()
 {
-    m_calibration->enter();
+    if (m_isBLE && m_ble->isAdvertisingMode()) {
+        ui->tabWidgetAdw->setCurrentIndex(0);
+        showAdvertisingPage();
+    } else if (m_isBLE) {
+        m_calibration->enterSet(m_ble->calibrationSet(), m_ble->link());
+    } else {
+        m_calibration->enter();
+    }
 }
 
 void Configurator::on_ButtonTarirovka_clicked()
 {
+    if (m_isBLE && m_ble->isAdvertisingMode()) {
+        enterAdvertisingCalibration();
+        return;
+    }
     const bool present = m_isFLS ? m_fls->isDeviceConnected()
                          : m_isBLE ? m_ble->isDeviceConnected()
                                    : false;

@@ -171,6 +171,18 @@ public slots:
     void on_pushBtnInUpdBase_clicked();
     void on_pushBtnInUpdBLE_clicked();
 
+    // The advertising sensors page: its tabs and their calibrations.
+    void showAdvertisingPage();
+    void enterAdvertisingCalibration();
+    void on_pushButtonStartTarAdw_clicked();
+    void on_pushButtonAdPortionAdw_clicked();
+    void on_pushButtonDelPortionAdw_clicked();
+    void on_pushButtonRestoreTarAdw_clicked();
+    void on_pushButtonEndTarAdw_clicked();
+    void on_pushButtonGraphShowAdw_clicked();
+    void on_pushButtonBackTarirAdw_clicked();
+    void on_comboBoxZalivSlivAdw_textActivated(const QString &text);
+
     // Back from the engineering, calibration and remote-control pages.
     void on_pushBtnEngineerBack_clicked();
     void on_pushButtonBackTarir_clicked();

@@ -4,6 +4,10 @@
 #include "configurator.h"
 #include "ui_configurator.h"
 
+#include "calibration/calibrationworkflow.h"
+#include "app/dynamicqdialog.h"
+#include "devices/wireless/bleadwmodel.h"
+#include "devices/wireless/bleadwview.h"
 #include "devices/wireless/bledevice.h"
 #include "link/devicelink.h"
 #include "link/protocol.h"
@@ -21,6 +25,12 @@ void Configurator::wireWirelessPage()
             });
     connect(m_ble, &BLEDevice::baseAddressChanged, this,
             [this](quint8 address) { m_currentAddress = address; });
+    connect(m_ble, &BLEDevice::advertisingSensorsFound, this, &Configurator::showAdvertisingPage);
+    // Each tab calibrates its own sensor.
+    connect(ui->tabWidgetAdw, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0 && index < BLEDevice::kMaxRecords && m_calibration->isAdvertisingPage())
+            m_calibration->enterAdvertisingTab(m_ble->adwView(index)->calibrationSet());
+    });
 }
 
 void Configurator::on_comboBox_NetNumBLE_activated(int index)
@@ -93,4 +103,77 @@ void Configurator::on_pushBtnInUpdBase_clicked()
 void Configurator::on_pushBtnInUpdBLE_clicked()
 {
     m_ble->startSensorUpdate(m_currentAddress);
+}
+
+// ---------------------------------------------------------------- advertising sensors
+
+void Configurator::showAdvertisingPage()
+{
+    const int tab = qMax(0, ui->tabWidgetAdw->currentIndex());
+    m_calibration->enterAdvertisingTab(m_ble->adwView(tab)->calibrationSet());
+    setParentForGroupBoxSerPort(ui->bleAdwertTar);
+}
+
+void Configurator::on_pushButtonStartTarAdw_clicked()
+{
+    addSensorTar();
+}
+
+void Configurator::on_pushButtonAdPortionAdw_clicked()
+{
+    addPortionTar();
+}
+
+void Configurator::on_pushButtonDelPortionAdw_clicked()
+{
+    deletePortionTar();
+}
+
+void Configurator::on_pushButtonRestoreTarAdw_clicked()
+{
+    restoreTar();
+}
+
+void Configurator::on_pushButtonEndTarAdw_clicked()
+{
+    endingTar();
+}
+
+void Configurator::on_pushButtonGraphShowAdw_clicked()
+{
+    on_pushButtonGraphShow_clicked();
+}
+
+void Configurator::on_pushButtonBackTarirAdw_clicked()
+{
+    setParentForGroupBoxSerPort(ui->BLE_KV510);
+}
+
+void Configurator::on_comboBoxZalivSlivAdw_textActivated(const QString &text)
+{
+    m_calibration->chooseDirection(text);
+}
+
+void Configurator::enterAdvertisingCalibration()
+{
+    // The advertising sensors are present as long as the base reports them.
+    // Smoothing on the sensors that decide gives the same advice as on the
+    // other pages, and the page opens all the same: its tabs are where the
+    // sensors are shown.
+    const auto filterOf = [this](int slot) -> std::optional<bool> {
+        const auto model = m_ble->slotModel(slot);
+        if (!model || !model->hasRecord())
+            return std::nullopt;
+        return model->hasFilter();
+    };
+    bool smoothing = false;
+    if (filterOf(2) != false && filterOf(3) != false) {
+        if (const auto first = filterOf(0))
+            smoothing = *first;
+        else if (const auto second = filterOf(1))
+            smoothing = *second;
+    }
+    if (smoothing)
+        DynamicQDialog::show(this, tr("Тарировку рекомендуется делать\nпри отключенном сглаживании"));
+    launchTarirovka();
 }

@@ -32,18 +32,26 @@ constexpr int kWindowMargin = 210;   // px the table leaves free below the heade
 } // namespace
 
 CalibrationWorkflow::CalibrationWorkflow(Ui::Configurator *form, FLSDevice *fls, QWidget *window)
-    : QObject(window), ui(form), m_fls(fls), m_window(window), m_run(new CalibrationRun(this))
+    : QObject(window), ui(form), m_fls(fls), m_window(window), m_set(&m_wired)
 {
-    m_run->setModel(m_fls->tableModel());
-    connect(m_fls->tableModel(), &QStandardItemModel::dataChanged, this,
-            &CalibrationWorkflow::saveTable);
-    connect(m_run, &CalibrationRun::fileWriteFailed, this, [this](const QString &what) {
-        emit statusMessage(tr("Не удалось записать файл тарировки"));
-        emit writeLog(QStringLiteral("Tar file write failed: ") + what);
-    });
-    ui->pushButtonDelSensorTar->hide();
-    ui->pushButtonAdPortionTar->hide();
-    ui->pushButtonDelPortionTar->hide();
+    m_wired.page = ui->Tarirovka;
+    m_wired.view = m_fls->tableView();
+    m_wired.model = m_fls->tableModel();
+    m_wired.caption = m_fls->captionTile();
+    m_wired.tiles = {m_fls->sensorTile(0), m_fls->sensorTile(1)};
+    m_pageControls = {ui->Tarirovka,           ui->pushButtonAdSensorTar, ui->pushButtonDelSensorTar,
+                      ui->pushButtonAdPortionTar, ui->pushButtonDelPortionTar,
+                      ui->pushButtonRestoreTar, nullptr, ui->lineEditStepTar};
+    m_advertisingControls = {ui->bleAdwertTar,           ui->pushButtonStartTarAdw, nullptr,
+                             ui->pushButtonAdPortionAdw, ui->pushButtonDelPortionAdw,
+                             ui->pushButtonRestoreTarAdw, ui->pushButtonEndTarAdw,
+                             ui->lineEditStepTarAdw};
+    bind(&m_wired);
+    m_link = m_fls->link();
+    for (QPushButton *b : {ui->pushButtonDelSensorTar, ui->pushButtonAdPortionTar,
+                           ui->pushButtonDelPortionTar, ui->pushButtonAdPortionAdw,
+                           ui->pushButtonDelPortionAdw, ui->pushButtonEndTarAdw})
+        b->hide();
 }
 
 int CalibrationWorkflow::currentLevel(int device) const
@@ -57,29 +65,115 @@ void CalibrationWorkflow::setLevel(int level, int device)
         m_levels[size_t(device)] = level;
 }
 
+int CalibrationWorkflow::levelOf(int column) const
+{
+    return currentLevel(m_set->firstDevice + column);
+}
+
+void CalibrationWorkflow::bind(CalibrationSet *set)
+{
+    m_set = set;
+    if (set->run)
+        return;
+    auto *run = new CalibrationRun(this);
+    run->setModel(set->model);
+    set->run = run;
+    connect(set->model, &QStandardItemModel::dataChanged, run, [run] { run->saveTable(); });
+    connect(run, &CalibrationRun::fileWriteFailed, this, [this](const QString &what) {
+        emit statusMessage(tr("Не удалось записать файл тарировки"));
+        emit writeLog(QStringLiteral("Tar file write failed: ") + what);
+    });
+}
+
+const CalibrationWorkflow::Controls &CalibrationWorkflow::controls() const
+{
+    return m_advertising ? m_advertisingControls : m_pageControls;
+}
+
 void CalibrationWorkflow::enter()
 {
-    QTableView *view = m_fls->tableView();
-    view->setItemDelegate(new ItemDelegate(view));
-    if (m_run->sensorCount() == 0 && !m_run->hasLoadedTable()) {
-        m_fls->captionTile()->hide();
-        view->hide();
+    enterSet(&m_wired, m_fls->link());
+}
+
+void CalibrationWorkflow::enterSet(CalibrationSet *set, DeviceLink *link)
+{
+    // The wired and the wireless set share the calibration page: only the
+    // one entered shows.
+    if (m_set != set && !m_advertising) {
+        for (QWidget *w : std::initializer_list<QWidget *>{m_set->view, m_set->caption,
+                                                            m_set->tiles[0], m_set->tiles[1]})
+            w->hide();
     }
+    m_advertising = false;
+    m_link = link;
+    bind(set);
+    set->view->setItemDelegate(new ItemDelegate(set->view));
+    if (run()->sensorCount() == 0 && !run()->hasLoadedTable()) {
+        set->caption->hide();
+        set->view->hide();
+    } else {
+        showRunTable();
+    }
+    showRunControls();
     emit showPage(ui->Tarirovka);
+}
+
+void CalibrationWorkflow::enterAdvertisingTab(CalibrationSet *set)
+{
+    m_advertising = true;
+    m_link = nullptr;
+    bind(set);
+    if (!set->view->itemDelegate() || !qobject_cast<ItemDelegate *>(set->view->itemDelegate()))
+        set->view->setItemDelegate(new ItemDelegate(set->view));
+    showRunControls();
+}
+
+void CalibrationWorkflow::showRunControls()
+{
+    const Controls &c = controls();
+    const CalibrationRun *r = run();
+    const bool idle = r->sensorCount() == 0;
+    if (c.deleteSensor) {
+        c.start->setText(idle ? tr("Начать") : tr("Добавить датчик"));
+        c.start->show();
+        c.deleteSensor->setVisible(!idle);
+        c.restore->setVisible(idle);
+    } else {
+        c.start->setText(tr("Начать"));
+        c.start->setVisible(idle);
+        c.restore->setVisible(idle);
+    }
+    c.addPortion->setVisible(!idle);
+    c.deletePortion->setVisible(!idle && r->model()->rowCount() > 1);
+    if (c.end)
+        c.end->setVisible(!idle || r->hasLoadedTable());
+}
+
+void CalibrationWorkflow::showRunTable()
+{
+    const int columns = m_set->model->columnCount();
+    m_set->view->setModel(m_set->model);
+    placeTable(columns);
+    setCaption();
+    m_set->tiles[0]->show();
+    if (columns > 2)
+        showSecondTile();
+    fitTable();
 }
 
 void CalibrationWorkflow::setCaption()
 {
-    m_fls->captionTile()->setLabel1Text(m_fls->isGallons() ? tr("Галлоны") : tr("Литры"));
-    m_fls->captionTile()->show();
+    const bool gallons = m_set == &m_wired && m_fls->isGallons();
+    m_set->caption->setLabel1Text(gallons ? tr("Галлоны") : tr("Литры"));
+    m_set->caption->show();
 }
 
 void CalibrationWorkflow::placeTable(int columns)
 {
-    QTableView *view = m_fls->tableView();
-    WidgetTar *caption = m_fls->captionTile();
+    QTableView *view = m_set->view;
+    WidgetTar *caption = m_set->caption;
     const int width = columns > 2 ? kViewWidthTwo : kViewWidthOne;
-    view->setGeometry(caption->x(), caption->y() + m_fls->sensorTile(0)->height() + 1, width,
+    view->setGeometry(caption->x(), caption->y() + m_set->tiles[0]->height() + 1, width,
                       kRowHeight);
     view->setMinimumWidth(width);
     view->setColumnWidth(0, 100);
@@ -96,13 +190,13 @@ void CalibrationWorkflow::placeTable(int columns)
 bool CalibrationWorkflow::secondSensorAvailable() const
 {
     // Two sensors in one tank: the second one found on the line.
-    return m_fls->link()->addresses().count() >= 2;
+    return m_link && m_link->addresses().count() >= 2;
 }
 
 void CalibrationWorkflow::showSecondTile()
 {
-    WidgetTar *first = m_fls->sensorTile(0);
-    WidgetTar *second = m_fls->sensorTile(1);
+    WidgetTar *first = m_set->tiles[0];
+    WidgetTar *second = m_set->tiles[1];
     second->move(first->x() + first->width(), first->y());
     second->setEnabled(true);
     second->show();
@@ -110,40 +204,33 @@ void CalibrationWorkflow::showSecondTile()
 
 void CalibrationWorkflow::addSensor()
 {
-    if (m_run->isStarted())
+    CalibrationRun *r = run();
+    if (r->isStarted())
         return;
-    if (!m_run->hasFile()) {
+    if (!r->hasFile()) {
         QString name = FileDialogs::saveFileName(m_window, tr("Сохранить файл"),
                                                  QStringLiteral(".csv"));
         if (name.isEmpty())
             return;
         if (!name.endsWith(QLatin1String(".csv")))
             name += QLatin1String(".csv");
-        if (!m_run->openFile(name)) {
+        if (!r->openFile(name)) {
             DynamicQDialog::show(m_window, tr("Не удалось создать файл\n%1").arg(name));
             return;
         }
     }
-    if (m_run->sensorCount() == 0) {
+    if (r->sensorCount() == 0) {
         QString error;
-        if (!m_run->addFirstSensor(m_levels[0], &error)) {
-            const QString file = QFileInfo(m_run->filePath()).fileName();
+        if (!r->addFirstSensor(levelOf(0), &error)) {
+            const QString file = QFileInfo(r->filePath()).fileName();
             DynamicQDialog::show(m_window, tr("Не удалось прочитать файл\n%1\n%2").arg(file, error));
             return;
         }
-        ui->pushButtonAdSensorTar->setText(tr("Добавить датчик"));
-        ui->pushButtonDelSensorTar->show();
-        ui->pushButtonAdPortionTar->show();
-        m_fls->tableView()->setModel(m_fls->tableModel());
-        placeTable(m_fls->tableModel()->columnCount());
-        setCaption();
-        m_fls->sensorTile(0)->setEnabled(true);
-        m_fls->sensorTile(0)->show();
-        if (m_run->sensorCount() == 2)
-            showSecondTile(); // a resumed run of two sensors
-        fitTable();
-    } else if (m_run->sensorCount() == 1 && secondSensorAvailable()) {
-        m_run->addSecondSensor(m_levels[1]);
+        m_set->tiles[0]->setEnabled(true);
+        showRunTable();
+        showRunControls();
+    } else if (r->sensorCount() == 1 && secondSensorAvailable()) {
+        r->addSecondSensor(levelOf(1));
         showSecondTile();
         placeTable(3);
         fitTable();
@@ -152,15 +239,16 @@ void CalibrationWorkflow::addSensor()
 
 void CalibrationWorkflow::addPortion()
 {
-    if (!m_run->hasFile() || m_run->sensorCount() == 0)
+    CalibrationRun *r = run();
+    if (!r->hasFile() || r->sensorCount() == 0)
         return;
     // A sensor that is not on the line has no reading: its cell stays empty
     // rather than taking a level it pushed long ago, or none at all.
-    QList<int> levels{m_levels[0]};
+    QList<int> levels{levelOf(0)};
     if (secondSensorAvailable())
-        levels << m_levels[1];
-    const CalibrationRun::Portion portion = m_run->addPortion(ui->lineEditStepTar->text(), levels);
-    ui->pushButtonDelPortionTar->show();
+        levels << levelOf(1);
+    const CalibrationRun::Portion portion = r->addPortion(controls().step->text(), levels);
+    controls().deletePortion->show();
     if (portion.tankEmptied)
         DynamicQDialog::show(m_window,
                              tr("Возможно тарировка закончена.Или проверьте параметры тарировки\n"
@@ -171,36 +259,32 @@ void CalibrationWorkflow::addPortion()
 
 void CalibrationWorkflow::deletePortion()
 {
-    if (m_run->deletePortion())
+    if (run()->deletePortion())
         fitTable();
-    if (m_fls->tableModel()->rowCount() == 1)
-        ui->pushButtonDelPortionTar->hide();
+    if (m_set->model->rowCount() <= 1)
+        controls().deletePortion->hide();
 }
 
 void CalibrationWorkflow::showIdle()
 {
-    m_fls->sensorTile(0)->hide();
-    m_fls->sensorTile(1)->hide();
-    m_fls->captionTile()->hide();
-    m_fls->tableView()->hide();
-    ui->pushButtonDelSensorTar->hide();
-    ui->pushButtonAdPortionTar->hide();
-    ui->pushButtonDelPortionTar->hide();
-    ui->pushButtonAdSensorTar->setText(tr("Начать"));
-    ui->pushButtonRestoreTar->show();
+    for (QWidget *w : std::initializer_list<QWidget *>{m_set->tiles[0], m_set->tiles[1],
+                                                        m_set->caption, m_set->view})
+        w->hide();
+    showRunControls();
 }
 
 void CalibrationWorkflow::deleteSensor()
 {
-    const int count = m_run->sensorCount();
+    CalibrationRun *r = run();
+    const int count = r->sensorCount();
     if (count == 0)
         return;
-    m_run->deleteSensor();
+    r->deleteSensor();
     if (count == 1) {
         showIdle();
         return;
     }
-    m_fls->sensorTile(1)->hide();
+    m_set->tiles[1]->hide();
     placeTable(2);
     fitTable();
 }
@@ -215,10 +299,11 @@ void CalibrationWorkflow::ending()
     if (dialog.exec() == QDialog::Accepted) {
         // Whatever the table held (a run, or a file loaded and not yet
         // continued) goes with the file: the next start is a new run.
-        m_run->end();
+        run()->end();
         showIdle();
     }
-    ui->pushButtonAdSensorTar->setText(tr("Начать"));
+    if (controls().deleteSensor)
+        controls().start->setText(tr("Начать"));
 }
 
 void CalibrationWorkflow::restore()
@@ -228,58 +313,59 @@ void CalibrationWorkflow::restore()
     if (name.isEmpty())
         return;
     QString error;
-    if (!m_run->restore(name, &error)) {
+    if (!run()->restore(name, &error)) {
         DynamicQDialog::show(m_window, tr("Файл не загружен\n%1\n%2")
                                            .arg(QFileInfo(name).fileName(), error));
         return;
     }
-    QTableView *view = m_fls->tableView();
-    view->setModel(m_fls->tableModel());
-    placeTable(m_fls->tableModel()->columnCount());
-    setCaption();
+    QTableView *view = m_set->view;
     view->setItemDelegate(new ItemDelegate(view));
-    fitTable();
+    showRunTable();
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_fls->sensorTile(0)->show();
-    if (m_fls->tableModel()->columnCount() > 2)
-        showSecondTile();
-    else
-        m_fls->sensorTile(1)->hide();
+    if (m_set->model->columnCount() <= 2)
+        m_set->tiles[1]->hide();
+    if (controls().end)
+        controls().end->show();
 }
 
 void CalibrationWorkflow::chooseDirection(const QString &text)
 {
     if (text == tr("Заливом")) {
-        ui->lineEditStepTar->setText(QString::number(kFillingStep));
-        m_run->setDraining(false);
+        controls().step->setText(QString::number(kFillingStep));
+        run()->setDraining(false);
         emit writeLog(QStringLiteral("Tar zaliv"));
     } else if (text == tr("Сливом")) {
-        ui->lineEditStepTar->setText(QString::number(kDrainingStep));
-        m_run->setDraining(true);
+        controls().step->setText(QString::number(kDrainingStep));
+        run()->setDraining(true);
         emit writeLog(QStringLiteral("Tar sliv"));
     }
 }
 
 void CalibrationWorkflow::saveTable()
 {
-    m_run->saveTable();
+    run()->saveTable();
 }
 
 void CalibrationWorkflow::fitTable()
 {
-    QTableView *view = m_fls->tableView();
+    QTableView *view = m_set->view;
+    if (!view->model())
+        return;
     int width = view->verticalHeader()->isVisible() ? view->verticalHeader()->width() : 0;
     for (int c = 0; c < view->model()->columnCount(); ++c)
         width += view->columnWidth(c);
     int height = (view->horizontalHeader()->isVisible() ? view->horizontalHeader()->height() : 0) + 2;
     for (int r = 0; r < view->model()->rowCount(); ++r)
         height += view->rowHeight(r);
-    if (height <= m_window->height() - kWindowMargin) {
+    // The table ends where its page says, or above the window's bottom strip.
+    const int room = m_set->bottom > 0 ? m_set->bottom - view->y()
+                                       : m_window->height() - kWindowMargin;
+    if (height <= room) {
         view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view->resize(qMax(width, view->minimumWidth()), height);
     } else {
         view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        view->resize(qMax(width, view->minimumWidth()), m_window->height() - kWindowMargin);
+        view->resize(qMax(width, view->minimumWidth()), room);
     }
     view->scrollToBottom();
 }
@@ -307,7 +393,7 @@ void CalibrationWorkflow::showGraph()
     label->setStyleSheet(QStringLiteral("QLabel {color : white;font-size:21pt;}"));
     grid->addWidget(back, 2, 1);
     grid->addWidget(label, 2, 2);
-    grid->addWidget(CalibrationGraph::create(m_run->rows(), content), 4, 0, 20, 20);
+    grid->addWidget(CalibrationGraph::create(run()->rows(), content), 4, 0, 20, 20);
     content->show();
     m_graph = content;
     ui->stackedWidget->setCurrentWidget(ui->GraphTar);
@@ -317,5 +403,5 @@ void CalibrationWorkflow::backFromGraph()
 {
     if (m_graph)
         m_graph->deleteLater();
-    emit showPage(ui->Tarirovka);
+    emit showPage(controls().page);
 }

@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSerialPort>
+#include <QTableView>
 
 namespace {
 using namespace std::chrono_literals;
@@ -30,6 +31,7 @@ constexpr auto kAfterIdentifier = 200ms;
 constexpr int kThermoBit = 0x80; // filter byte: thermo-compensation switched off
 constexpr int kSwitchSpacing = 182;
 constexpr quint16 kLastFixedRangeVersion = 253; // later sensors take a typed level range
+constexpr QPoint kCalibrationOrigin(10, 80); // the caption tile of the calibration page
 
 const char kStatusStyle[] = "QLabel {font-size:16pt;color:white;}";
 const char kBarStyle[] = "QProgressBar::chunk {background-color:%1;}"
@@ -56,14 +58,16 @@ BLEDevice::BLEDevice(Ui::Configurator *form, QSerialPort *port, QWidget *parent)
         ui->comboBox_FiltrBLE->addItem(QString::number(i));
     addSwitchToWidget();
     initStatusMessage();
-    // The tiles of the calibration page; shown by the wireless calibration.
-    m_caption = new WidgetTar(ui->Tarirovka, true);
-    m_caption->hide();
-    for (int i = 0; i < kMaxLinked; ++i) {
-        m_tiles[size_t(i)] = new WidgetTar(ui->Tarirovka, false);
-        m_tiles[size_t(i)]->move(139 + 139 * i, 80);
-        m_tiles[size_t(i)]->hide();
-    }
+    // The tiles and table of the calibration page; shown by the wireless
+    // calibration. A third base on the line has a tile for its serial number.
+    m_calibration = CalibrationSet::create(ui->Tarirovka, kCalibrationOrigin, this);
+    m_calibration.view->setObjectName(QStringLiteral("tableViewTarBLE"));
+    m_caption = m_calibration.caption;
+    m_tiles = {m_calibration.tiles[0], m_calibration.tiles[1],
+               new WidgetTar(ui->Tarirovka, false)};
+    m_tiles[2]->move(m_tiles[1]->x() + 139, m_tiles[1]->y());
+    m_tiles[2]->hide();
+    buildAdvertisingTiles();
     ui->labelMsgUpdBLE->setWordWrap(true);
     for (QLabel *lock : {ui->label_LockBLE_BASE, ui->label_LockBLE_BLE})
         lock->hide();
@@ -183,6 +187,8 @@ quint8 BLEDevice::takeSearchAnswer(const QByteArray &block)
     emit copyNetNumToParent(m_netNumDevice);
     SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     resetTimerDeviceConnected();
+    if (m_advertising)
+        setNetNumForAdwertAfterSearch();
     return Cmd::ReadIdentification;
 }
 
@@ -531,10 +537,12 @@ quint8 BLEDevice::advertisingReply(const QByteArray &reply, quint8 step)
     if (m_firstAdvertisingReply) {
         m_firstAdvertisingReply = false;
         ui->pushButtonService->setEnabled(false);
-        ui->ButtonTarirovka->setEnabled(false);
         emit signalWriteLog(QStringLiteral("Connect adwertizing device. Connected %1 device(s)")
                                 .arg(m_netNumDevice.size()));
         setVisibleReadings(false);
+        setNetNumForAdwertAfterSearch();
+        prepareAdvertisingTiles();
+        emit advertisingSensorsFound();
     }
     if (step != Cmd::ReadSettings && step != Cmd::ReadIdentification)
         return step;
@@ -546,8 +554,10 @@ quint8 BLEDevice::advertisingReply(const QByteArray &reply, quint8 step)
     switch (quint8(reply.at(Protocol::kCommandOffset))) {
     case Cmd::ManualFull: // in advertising mode: the master configuration was taken
         qDebug() << "changeSlaveStateSuccessfully=" << true;
+        m_configAccepted = true;
         return Protocol::Step::Search;
     case Cmd::BleNameAccepted:
+        m_nameAccepted = true;
         return Cmd::ReadSettings;
     case Cmd::ReadIdentification:
         if (crc) {
@@ -568,6 +578,10 @@ quint8 BLEDevice::advertisingReply(const QByteArray &reply, quint8 step)
                 ui->comboBox_SerialPort->setCurrentText(m_port->portName());
             resetTimerDeviceConnected();
             m_link->setReplySeen(true);
+            if (const auto record = AdwRules::decode(reply)) {
+                mappingDataToAdwertDevices(reply);
+                refreshAdvertisingTiles(*record);
+            }
             const int nextIndex = (index + 1) % count;
             m_link->setPolledIndex(nextIndex);
             emit copyQueueSurveyDevice(nextIndex);
@@ -619,6 +633,7 @@ void BLEDevice::resetSettingToDefault()
     m_pendingLog.clear();
     m_dataValid = m_needCalibration = m_resolutionHigh = false;
     m_firstAdvertisingReply = m_tilesVisible = true;
+    resetAdvertising();
     m_settingsEcho = m_parametersChanged = false;
     m_smoothingIndex = 0;
     m_modeShadow = m_filterShadow = 0;

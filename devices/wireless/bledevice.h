@@ -1,6 +1,8 @@
 #pragma once
 
+#include "adwrecord.h"
 #include "blereplies.h"
+#include "calibration/calibrationset.h"
 #include "devices/fls/stabilitywindow.h"
 
 #include <QByteArray>
@@ -11,8 +13,12 @@
 
 #include <array>
 #include <chrono>
+#include <map>
+#include <memory>
 #include <optional>
 
+class BLEAdwModel;
+class BLEAdwView;
 class DeviceLink;
 class EngineerMenuQDialog;
 class QLabel;
@@ -135,6 +141,16 @@ public:
     // What the identifier dialog hands over; changeUiidBle() sends it.
     void setIdentifierText(const QString &text) { m_identifierText = text; }
 
+    // Advertising mode: the tiles of the four slots and what the base said.
+    BLEAdwView *adwView(int slot) const { return m_adwViews.at(size_t(slot)); }
+    std::shared_ptr<BLEAdwModel> slotModel(int slot) const;
+    bool isConfigAccepted() const { return m_configAccepted; }
+    bool isNameAccepted() const { return m_nameAccepted; }
+    // Models kept for the addresses heard: one per address, the newest.
+    int keptModelCount() const { return int(m_newestByAddress.size()); }
+    // The calibration of the sensor behind the base (linked-sensor mode).
+    CalibrationSet *calibrationSet() { return &m_calibration; }
+
     // Comparisons kept from the base's protocol helpers.
     static bool compareTwoMass(const char *mass1, const char *mass2, int dimens);
     int CompareNetNum(int netnum) const;
@@ -164,6 +180,16 @@ public slots:
     void delPassBLE();
     void sendPass(quint32 pass, quint8 step, quint8 cmd);
 
+    // Advertising sensors: records into slots, connection by name, switching
+    // and re-addressing them.
+    void mappingDataToAdwertDevices(const QByteArray &buf);
+    BLEAdwModel *getModelByNetNum(int netNum) const;
+    void recieveStringFromDialog(const QString &text, int slot);
+    bool enableDopParamAdwert(int slot, bool enableDev, bool enableDop);
+    void changeNetNumAdwertDevice(int slot, int newNetNum);
+    void setNetNumForAdwertAfterSearch();
+    void setNetNumDeviceAdwertFinal();
+
     // Base settings and the firmware hand-over to the phone application.
     void changeUiidBle();
     void changeUiidBleForBaseReboot();
@@ -186,6 +212,8 @@ signals:
     void tableValueRead(int value, int row, int column, bool *accepted);
     // The base has a new address: the main window polls it from now on.
     void baseAddressChanged(quint8 address);
+    // The first advertising record: the sensors' tiles are to be shown.
+    void advertisingSensorsFound();
 
 private:
     quint8 takeSearchAnswer(const QByteArray &block);
@@ -219,6 +247,13 @@ private:
     QByteArray request(quint8 command, const QByteArray &payload = {}) const;
     void sendAndWait(quint8 command, const QByteArray &payload, std::chrono::milliseconds wait);
     void disableTermo(bool off);
+    void buildAdvertisingTiles();
+    void refreshAdvertisingTiles(const AdwRecord &record);
+    void prepareAdvertisingTiles();
+    void resetAdvertising();
+    // Warns about two enabled sensors on neighbouring addresses.
+    void checkNeighbouringAddresses();
+    void restartPolling();
 
     Ui::Configurator *ui;
     QSerialPort *m_port;
@@ -285,4 +320,12 @@ private:
     Switch *m_swTermo = nullptr;
     WidgetTar *m_caption = nullptr;
     std::array<WidgetTar *, kMaxLinked> m_tiles{};
+    CalibrationSet m_calibration;
+
+    std::array<BLEAdwView *, kMaxRecords> m_adwViews{};
+    // The newest model of every address heard; a slot's tile holds its own.
+    // Older models go as soon as nothing shows them.
+    std::map<int, std::shared_ptr<BLEAdwModel>> m_newestByAddress;
+    bool m_configAccepted = false;
+    bool m_nameAccepted = false;
 };
