@@ -11,13 +11,31 @@
 
 // What an emulated BLE base station and the wireless sensor linked to it
 // start with, written as ble@ADDRESS[:key=value,...], e.g.
-// "ble@1:fw=215,link=0x21,battery=36,rssi=-60,mac=C47F510A123B".
+// "ble@1:fw=215,link=0x21,battery=36,rssi=-60,mac=C47F510A123B". A base in
+// advertising mode lists the sensors it hears instead:
+// "ble@1:fw=230,adv=KV_100001/5;KV_100002/6/600/36/-48*".
 struct BaseConfig
 {
     static constexpr const char *kKindName = "ble";
     static constexpr quint8 kLinkSensorLinked = 0x21; // base works and relays its sensor
     static constexpr quint8 kLinkBaseReady = 0x1E;    // base works, no sensor yet
     static constexpr int kDefaultReplyLength = 38;    // fields up to the result code, and the CRC
+    // Advertising mode is a range of base firmware versions.
+    static constexpr quint16 kFirstAdvertisingVersion = 223;
+    static constexpr quint16 kLastAdvertisingVersion = 998;
+    static constexpr int kMaxHeardSensors = 4;        // slots 0..3
+    static constexpr const char *kNamePrefix = "KV_"; // a wireless sensor's name: the prefix, then six characters
+    static constexpr int kNameCharacters = 6;
+
+    // One sensor an advertising base hears: NAME/ADDRESS[/LEVEL[/BATTERY[/RSSI]]][*].
+    struct HeardSensor {
+        QString name;             // "KV_100001"
+        quint8 address = 0;       // where the base answers for it on the line
+        std::optional<int> level; // reported as given; without, its tank moves like the linked sensor's
+        quint8 battery = 36;      // tenths of a volt
+        qint8 rssi = -60;         // dB; 0: out of range
+        bool connected = false;   // '*': connected from the start
+    };
 
     quint8 address = 1;
     quint16 firmware = 215;         // base firmware, shown 2.1.5; 223..998: advertising mode
@@ -41,6 +59,8 @@ struct BaseConfig
     quint32 sensorPassword = 0;     // 0: the sensor is not protected
     std::chrono::milliseconds rebootTime{3000}; // silence while the base reboots
     std::optional<quint32> seed;
+    QList<HeardSensor> heard;       // adv=, in slot order; empty: none heard
+    std::optional<quint8> advertisingConfiguration; // advflags=: the base's configuration byte
 
     // The defaults at an address: serial number 800000 + address, MAC
     // C4:7F:51:0A:12:<address>.
@@ -51,6 +71,11 @@ struct BaseConfig
     // Parses one description. On failure returns nothing and, when error is
     // given, a message that names the offending part.
     static std::optional<BaseConfig> parse(const QString &text, QString *error = nullptr);
+
+    static bool isAdvertisingFirmware(quint16 version);
+    // Where the base answers on the line: its heard sensors' addresses, or
+    // its own while it hears none.
+    QList<quint8> lineAddresses() const;
 
     // The data reply lengths the base uses.
     static QList<int> replyLengths();
