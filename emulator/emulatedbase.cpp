@@ -30,9 +30,8 @@ constexpr int kIdentificationPayload = 6; // serial u32, base firmware u16
 constexpr int kIdentifierSize = 6;        // three bytes of the number, then the tail
 constexpr std::array<quint8, 3> kIdentifierTail = {0xDD, 0xEE, 0xFF};
 
-// Advertising mode is a range of base firmware versions.
-constexpr quint16 kFirstAdvertisingVersion = 223;
-constexpr quint16 kLastAdvertisingVersion = 998;
+constexpr int kConfigurationSize = 1;   // 0xEC of an advertising base: its configuration byte
+constexpr int kMaxNameDigits = 16;      // 0xEA: "KV_" and up to 16 digits
 
 // Bytes of the request that follow the write key, for each change command.
 int changeDataSize(quint8 command)
@@ -80,7 +79,8 @@ EmulatedBase::EmulatedBase(const BaseConfig &config, quint32 seed)
       m_basePassword(config.basePassword),
       m_sensorPassword(config.sensorPassword),
       m_tank(config.empty, config.full, config.mode, config.noisePercent, config.driftPercent,
-             config.temperature, config.seed.value_or(seed))
+             config.temperature, config.seed.value_or(seed)),
+      m_heard(config, config.seed.value_or(seed))
 {
     if (config.cnt)
         m_tank.setCnt(*config.cnt);
@@ -90,7 +90,26 @@ EmulatedBase::EmulatedBase(const BaseConfig &config, quint32 seed)
 
 bool EmulatedBase::isAdvertising() const
 {
-    return m_firmware >= kFirstAdvertisingVersion && m_firmware <= kLastAdvertisingVersion;
+    return BaseConfig::isAdvertisingFirmware(m_firmware);
+}
+
+QList<quint8> EmulatedBase::searchAddresses() const
+{
+    return m_heard.isEmpty() ? QList<quint8>{m_address} : m_heard.addresses();
+}
+
+Tank &EmulatedBase::tankAt(quint8 address)
+{
+    HeardSensors::Sensor *sensor = m_heard.at(address);
+    return sensor ? sensor->tank : m_tank;
+}
+
+QList<Tank *> EmulatedBase::tanks()
+{
+    QList<Tank *> list{&m_tank};
+    for (int slot = 0; slot < m_heard.size(); ++slot)
+        list.append(&m_heard.inSlot(slot).tank);
+    return list;
 }
 
 bool EmulatedBase::isSensorLinked() const
@@ -108,14 +127,18 @@ EmulatedBase::Response EmulatedBase::handle(const QByteArray &request)
 {
     if (request.size() < Protocol::kMinReplyLength)
         return {};
+    const quint8 address = quint8(request.at(Protocol::kAddressOffset));
     const quint8 command = quint8(request.at(Protocol::kCommandOffset));
     const QByteArray payload = FrameBytes::payload(request);
+    // A base that hears sensors answers only for them.
+    if (!m_heard.isEmpty())
+        return heardRequest(address, command, payload);
     if (payload.isEmpty()) {
         switch (command) {
         case Cmd::ReadSettings:
             return {dataReply()};
         case Cmd::ReadIdentification:
-            return {identificationReply()};
+            return {identificationReply(m_address)};
         case Cmd::ReadTable:
             // The table lives in the sensor: without one there is nothing to read.
             if (!isSensorLinked())
@@ -126,13 +149,20 @@ EmulatedBase::Response EmulatedBase::handle(const QByteArray &request)
         }
     }
 
-    const int dataSize = changeDataSize(command);
-    if (dataSize < 0 || payload.size() != kWriteKeySize + dataSize)
-        return {};
     // A frame without the access code is not meant for the base: ignore it.
     if (payload.left(kWriteKeySize) != Frame::writeKey())
         return {};
     const QByteArray data = payload.mid(kWriteKeySize);
+    // An advertising base hearing nobody yet still takes its configuration
+    // and a name; the 11-byte 0xEC stays the sensor's full count.
+    if (isAdvertising() && command == Cmd::ManualFull && data.size() == kConfigurationSize)
+        return takeConfiguration(address, quint8(data.at(0)));
+    if (isAdvertising() && command == Cmd::SetBleName)
+        return takeName(address, data);
+
+    const int dataSize = changeDataSize(command);
+    if (dataSize < 0 || data.size() != dataSize)
+        return {};
 
     if (command == Cmd::SetPassword || command == Cmd::EnterPassword)
         return passwordReply(command, bigEndian(data, 0, kPasswordSize));
@@ -151,6 +181,62 @@ EmulatedBase::Response EmulatedBase::handle(const QByteArray &request)
     default:
         return relay(command, data);
     }
+}
+
+EmulatedBase::Response EmulatedBase::heardRequest(quint8 address, quint8 command, const QByteArray &payload)
+{
+    const int slot = m_heard.slotAt(address);
+    if (slot < 0)
+        return {};
+    if (payload.isEmpty()) {
+        if (command == Cmd::ReadSettings)
+            return {m_heard.record(slot)};
+        if (command == Cmd::ReadIdentification)
+            return {identificationReply(address)};
+        return {};
+    }
+    if (payload.left(kWriteKeySize) != Frame::writeKey())
+        return {};
+    const QByteArray data = payload.mid(kWriteKeySize);
+    switch (command) {
+    case Cmd::ManualFull:
+        if (data.size() != kConfigurationSize)
+            return {};
+        return takeConfiguration(address, quint8(data.at(0)));
+    case Cmd::SetBleName:
+        return takeName(address, data);
+    case Cmd::SetAddress: {
+        // The sensor moves without a word; never to where it could not be
+        // polled, nor onto another device.
+        if (data.size() != 1)
+            return {};
+        const quint8 to = quint8(data.at(0));
+        const bool taken = m_addressTaken ? m_addressTaken(to) : answers(to);
+        if (to != 0 && to != Protocol::kBroadcastAddress && !taken)
+            m_heard.inSlot(slot).address = to;
+        return {};
+    }
+    default:
+        return {};
+    }
+}
+
+EmulatedBase::Response EmulatedBase::takeConfiguration(quint8 address, quint8 byte)
+{
+    m_heard.setConfiguration(byte);
+    return {Frame::reply(address, Cmd::ManualFull)};
+}
+
+EmulatedBase::Response EmulatedBase::takeName(quint8 address, const QByteArray &name)
+{
+    // "KV_" and 1..16 characters; the base takes any name, and connects the
+    // sensor at that address when it is its own.
+    const int prefix = int(qstrlen(BaseConfig::kNamePrefix));
+    if (!name.startsWith(BaseConfig::kNamePrefix) || name.size() <= prefix
+        || name.size() > prefix + kMaxNameDigits)
+        return {};
+    m_heard.connect(address, name);
+    return {Frame::reply(address, Cmd::BleNameAccepted)};
 }
 
 EmulatedBase::Response EmulatedBase::passwordReply(quint8 command, quint32 password)
@@ -288,17 +374,17 @@ QByteArray EmulatedBase::dataReply()
     return Frame::reply(m_address, Cmd::ReadSettings, payload);
 }
 
-QByteArray EmulatedBase::identificationReply() const
+QByteArray EmulatedBase::identificationReply(quint8 address) const
 {
     QByteArray payload(kIdentificationPayload, '\0');
     FrameBytes::putLittle(payload, 0, m_serial, 4);
     FrameBytes::putLittle(payload, 4, m_firmware, 2);
-    return Frame::reply(m_address, Cmd::ReadIdentification, payload);
+    return Frame::reply(address, Cmd::ReadIdentification, payload);
 }
 
 QJsonObject EmulatedBase::state() const
 {
-    return QJsonObject{
+    QJsonObject state{
         {QStringLiteral("address"), int(m_address)},
         {QStringLiteral("kind"), kindName()},
         {QStringLiteral("len"), m_replyLength},
@@ -336,4 +422,9 @@ QJsonObject EmulatedBase::state() const
         {QStringLiteral("tableLevels"), SensorTable::json(m_table.levels)},
         {QStringLiteral("tableVolumes"), SensorTable::json(m_table.volumes)},
     };
+    if (isAdvertising()) {
+        state.insert(QStringLiteral("configuration"), int(m_heard.configuration()));
+        state.insert(QStringLiteral("heard"), m_heard.json());
+    }
+    return state;
 }

@@ -2,6 +2,7 @@
 
 #include "baseconfig.h"
 #include "emulateddevice.h"
+#include "heardsensors.h"
 #include "passwordlock.h"
 #include "sensortable.h"
 #include "tank.h"
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 
 // A BLE base station on the line and the wireless fuel level sensor linked
 // to it. The base answers its own requests at once (identification, its
@@ -19,6 +21,11 @@
 // the sensor's readings come back in the base's data reply, and what became
 // of a relayed change comes back once, as the command result code of the
 // next data reply.
+//
+// In advertising mode (firmware 223..998) a base that hears wireless sensors
+// answers for each of them at the sensor's own address instead: the base's
+// identification, the sensor's advertising record, the base's configuration
+// byte, the sensor's name and address.
 class EmulatedBase : public EmulatedDevice
 {
 public:
@@ -35,15 +42,26 @@ public:
         IdentifierRefused = 11,  // 0xE4 with bytes that are no identifier
     };
 
+    // Tells whether an address is taken on the line (a heard sensor moves
+    // only to a free one).
+    using AddressCheck = std::function<bool(quint8 address)>;
+
     EmulatedBase(const BaseConfig &config, quint32 seed);
 
     Response handle(const QByteArray &request) override;
 
     quint8 address() const override { return m_address; }
+    QList<quint8> searchAddresses() const override;
     QString kindName() const override { return QLatin1String(BaseConfig::kKindName); }
     Tank &tank() override { return m_tank; }
     const Tank &tank() const override { return m_tank; }
+    Tank &tankAt(quint8 address) override;
+    QList<Tank *> tanks() override;
     QJsonObject state() const override;
+
+    void setAddressCheck(AddressCheck taken) { m_addressTaken = std::move(taken); }
+    HeardSensors &heard() { return m_heard; }
+    const HeardSensors &heard() const { return m_heard; }
 
     quint16 firmware() const { return m_firmware; }
     bool isAdvertising() const;
@@ -75,7 +93,10 @@ public:
 
 private:
     QByteArray dataReply();
-    QByteArray identificationReply() const;
+    QByteArray identificationReply(quint8 address) const;
+    Response heardRequest(quint8 address, quint8 command, const QByteArray &payload);
+    Response takeConfiguration(quint8 address, quint8 byte);
+    Response takeName(quint8 address, const QByteArray &name);
     Response passwordReply(quint8 command, quint32 password);
     Response identifierOrUpdate(const QByteArray &data);
     Response relay(quint8 command, const QByteArray &data);
@@ -100,4 +121,6 @@ private:
     quint8 m_pendingResult = None;
     int m_reboots = 0;
     int m_horizonCalibrations = 0;
+    HeardSensors m_heard;
+    AddressCheck m_addressTaken;
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -24,6 +25,11 @@ public:
     virtual ~EmulatedDevice() = default;
 
     virtual quint8 address() const = 0;
+    // Where the device answers on the line, in the order it answers the
+    // search broadcast: a wired sensor or a linked base at its address, an
+    // advertising base at those of the sensors it hears.
+    virtual QList<quint8> searchAddresses() const { return {address()}; }
+    bool answers(quint8 address) const { return searchAddresses().contains(address); }
     // The kind as written in a device description: "kv510", "ble".
     virtual QString kindName() const = 0;
 
@@ -35,6 +41,13 @@ public:
     // base station the one its linked wireless sensor measures.
     virtual Tank &tank() = 0;
     virtual const Tank &tank() const = 0;
+    // The tank reported at one of the device's addresses, and all of them.
+    virtual Tank &tankAt(quint8 address)
+    {
+        Q_UNUSED(address)
+        return tank();
+    }
+    virtual QList<Tank *> tanks() { return {&tank()}; }
 
     virtual QJsonObject state() const = 0;
 

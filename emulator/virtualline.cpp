@@ -69,13 +69,16 @@ bool VirtualLine::addDevice(const QString &description, QString *error)
     return config && addDevice(*config, error);
 }
 
-bool VirtualLine::addressTaken(quint8 address, QString *error) const
+bool VirtualLine::addressTaken(const QList<quint8> &addresses, QString *error) const
 {
-    if (!device(address))
-        return false;
-    if (error)
-        *error = QStringLiteral("two devices at address %1").arg(address);
-    return true;
+    for (const quint8 address : addresses) {
+        if (device(address)) {
+            if (error)
+                *error = QStringLiteral("two devices at address %1").arg(address);
+            return true;
+        }
+    }
+    return false;
 }
 
 quint32 VirtualLine::seedFor(quint8 address) const
@@ -85,7 +88,7 @@ quint32 VirtualLine::seedFor(quint8 address) const
 
 bool VirtualLine::addDevice(const DeviceConfig &config, QString *error)
 {
-    if (addressTaken(config.address, error))
+    if (addressTaken({config.address}, error))
         return false;
     m_devices.push_back(std::make_unique<EmulatedSensor>(config, seedFor(config.address)));
     return true;
@@ -93,9 +96,11 @@ bool VirtualLine::addDevice(const DeviceConfig &config, QString *error)
 
 bool VirtualLine::addDevice(const BaseConfig &config, QString *error)
 {
-    if (addressTaken(config.address, error))
+    if (addressTaken(config.lineAddresses(), error))
         return false;
-    m_devices.push_back(std::make_unique<EmulatedBase>(config, seedFor(config.address)));
+    auto base = std::make_unique<EmulatedBase>(config, seedFor(config.address));
+    base->setAddressCheck([this](quint8 address) { return device(address) != nullptr; });
+    m_devices.push_back(std::move(base));
     return true;
 }
 
@@ -122,7 +127,7 @@ QList<EmulatedDevice *> VirtualLine::devices() const
 EmulatedDevice *VirtualLine::device(quint8 address) const
 {
     for (const auto &device : m_devices) {
-        if (device->address() == address)
+        if (device->answers(address))
             return device.get();
     }
     return nullptr;
@@ -160,7 +165,7 @@ QList<EmulatedBase *> VirtualLine::bases() const
 EmulatedBase *VirtualLine::base(quint8 address) const
 {
     for (EmulatedBase *base : bases()) {
-        if (base->address() == address)
+        if (base->answers(address))
             return base;
     }
     return nullptr;
@@ -310,7 +315,7 @@ void VirtualLine::handleFrame(const QByteArray &frame)
     }
     // Two devices may share an address after a careless 0xFB: both answer.
     for (EmulatedDevice *device : devices()) {
-        if (device->address() != address || isRestarting(device))
+        if (!device->answers(address) || isRestarting(device))
             continue;
         const EmulatedDevice::Response response = device->handle(frame);
         if (response.restarting) {
@@ -327,13 +332,19 @@ void VirtualLine::handleFrame(const QByteArray &frame)
 
 void VirtualLine::answerSearch()
 {
-    // Every device answers the search with its address byte; the line
-    // delivers them as one block, lowest address first.
+    // Every device answers the search with its address bytes; the line
+    // delivers them as one block, devices lowest address first (an
+    // advertising base's sensors stay in slot order).
+    QList<EmulatedDevice *> answering = devices();
+    std::stable_sort(answering.begin(), answering.end(), [](const EmulatedDevice *a, const EmulatedDevice *b) {
+        return a->searchAddresses().value(0) < b->searchAddresses().value(0);
+    });
     QByteArray answer;
-    for (EmulatedDevice *device : devices()) {
+    for (EmulatedDevice *device : answering) {
         if (isRestarting(device))
             continue;
-        answer.append(char(m_faults.wrongAddress.value_or(device->address())));
+        for (const quint8 address : device->searchAddresses())
+            answer.append(char(m_faults.wrongAddress.value_or(address)));
     }
     if (!answer.isEmpty())
         sendReply(answer, false);

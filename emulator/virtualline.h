@@ -61,6 +61,7 @@ public:
     bool addDevice(const BaseConfig &config, QString *error = nullptr);
     bool addDevices(const QStringList &descriptions, QString *error = nullptr);
     QList<EmulatedDevice *> devices() const; // in address order
+    // The device that answers at the address (an advertising base at its heard sensors').
     EmulatedDevice *device(quint8 address) const;
     QList<EmulatedSensor *> sensors() const; // the wired sensors, in address order
     EmulatedSensor *sensor(quint8 address) const;
@@ -121,7 +122,7 @@ private:
     bool chance(double rate);
     QByteArray randomBytes(int count);
     bool isRestarting(const EmulatedDevice *device) const;
-    bool addressTaken(quint8 address, QString *error) const;
+    bool addressTaken(const QList<quint8> &addresses, QString *error) const;
     quint32 seedFor(quint8 address) const;
     void trace(const QString &text);
     void traceDiscarded();
