@@ -70,12 +70,16 @@ QString LineConsole::help()
         "  silent [MS]         stop answering, for MS ms or until resume\n"
         "  resume              answer again\n"
         "  level N [ADDR]      fill the tank to level N (all sensors or the one at ADDR;\n"
-        "                      at a base station: its wireless sensor)\n"
+        "                      at a base station: its wireless sensor, at an advertising\n"
+        "                      base: the sensor it hears at ADDR)\n"
         "  cnt N [ADDR]        set the raw count CNT\n"
         "  noise P [ADDR]      reading-to-reading noise, percent of CNT\n"
         "  temp T [ADDR]       temperature, degrees Celsius\n"
-        "  battery ADDR V      base station: sensor battery, tenths of a volt (0: no sensor)\n"
+        "  battery ADDR V      base station: sensor battery, tenths of a volt (0: no sensor;\n"
+        "                      at a heard sensor's address: that sensor's)\n"
         "  rssi ADDR DB        base station: signal strength of its sensor, dB\n"
+        "  signal ADDR DB      advertising base: signal of the sensor it hears at ADDR, dB\n"
+        "                      (0: out of range)\n"
         "  link ADDR STATE     base station: link state code (0x1E, 0x21: working)\n"
         "  state               print every device's state as one JSON line\n"
         "  hangup              close the line as if the converter was pulled out, then exit\n"
@@ -93,25 +97,30 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
 
     const auto argumentCount = [&](int low, int high) { return args.size() >= low && args.size() <= high; };
 
-    // Commands that act on the tank of one device (given by address) or of
-    // all of them; a base station's tank is its wireless sensor's.
+    // Commands that act on the tank measured at one address or on all of
+    // them; a base station's tank is its wireless sensor's, at a heard
+    // sensor's address that sensor's.
     const auto forTanks = [&](const std::function<void(Tank &)> &apply) -> Result {
-        QList<EmulatedDevice *> targets = m_line->devices();
+        QList<Tank *> targets;
         if (args.size() == 2) {
             const auto address = integer(args.at(1), 0, 255);
             EmulatedDevice *device = address ? m_line->device(quint8(*address)) : nullptr;
             if (!device)
                 return failed(QStringLiteral("%1: no sensor at address %2").arg(command, args.at(1)));
-            targets = {device};
+            targets = {&device->tankAt(quint8(*address))};
+        } else {
+            for (EmulatedDevice *device : m_line->devices())
+                targets += device->tanks();
         }
-        for (EmulatedDevice *device : targets)
-            apply(device->tank());
+        for (Tank *tank : targets)
+            apply(*tank);
         return done(QStringLiteral("%1 %2").arg(command, args.join(QLatin1Char(' '))));
     };
 
-    // Commands for one base station: ADDR, then the value.
-    const auto forBase = [&](qint64 low, qint64 high, const QString &what,
-                             const std::function<void(EmulatedBase *, qint64)> &apply) -> Result {
+    // Commands for one base station: ADDR, then the value. At a heard
+    // sensor's address they act on that sensor (heard is set).
+    using BaseCommand = std::function<void(EmulatedBase *, HeardSensors::Sensor *heard, qint64)>;
+    const auto forBase = [&](qint64 low, qint64 high, const QString &what, const BaseCommand &apply) -> Result {
         const auto address = argumentCount(2, 2) ? integer(args.at(0), 0, 255) : std::nullopt;
         const auto value = argumentCount(2, 2) ? integer(args.at(1), low, high) : std::nullopt;
         if (!address || !value)
@@ -119,7 +128,7 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
         EmulatedBase *base = m_line->base(quint8(*address));
         if (!base)
             return failed(QStringLiteral("%1: no base station at address %2").arg(command, args.at(0)));
-        apply(base, *value);
+        apply(base, base->heard().at(quint8(*address)), *value);
         return done(QStringLiteral("%1 %2").arg(command, args.join(QLatin1Char(' '))));
     };
 
@@ -216,15 +225,43 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
     }
     if (command == QLatin1String("battery")) {
         return forBase(0, 255, QStringLiteral("tenths of a volt 0..255 (0: no sensor linked)"),
-                       [](EmulatedBase *base, qint64 tenths) { base->setBattery(quint8(tenths)); });
+                       [](EmulatedBase *base, HeardSensors::Sensor *heard, qint64 tenths) {
+                           if (heard)
+                               heard->battery = quint8(tenths);
+                           else
+                               base->setBattery(quint8(tenths));
+                       });
     }
     if (command == QLatin1String("rssi")) {
         return forBase(-128, 127, QStringLiteral("a signal strength -128..127 dB"),
-                       [](EmulatedBase *base, qint64 db) { base->setRssi(qint8(db)); });
+                       [](EmulatedBase *base, HeardSensors::Sensor *heard, qint64 db) {
+                           if (heard)
+                               heard->rssi = qint8(db);
+                           else
+                               base->setRssi(qint8(db));
+                       });
+    }
+    if (command == QLatin1String("signal")) {
+        const auto address = argumentCount(2, 2) ? integer(args.at(0), 0, 255) : std::nullopt;
+        const auto db = argumentCount(2, 2) ? integer(args.at(1), -128, 127) : std::nullopt;
+        if (!address || !db)
+            return failed(QStringLiteral("signal needs a heard sensor's address and -128..127 dB (0: out of range)"));
+        EmulatedBase *base = m_line->base(quint8(*address));
+        HeardSensors::Sensor *heard = base ? base->heard().at(quint8(*address)) : nullptr;
+        if (!heard)
+            return failed(QStringLiteral("signal: no sensor a base hears at address %1").arg(args.at(0)));
+        heard->rssi = qint8(*db);
+        return done(QStringLiteral("signal %1").arg(args.join(QLatin1Char(' '))));
     }
     if (command == QLatin1String("link")) {
+        if (argumentCount(2, 2)) {
+            const auto address = integer(args.at(0), 0, 255);
+            EmulatedBase *base = address ? m_line->base(quint8(*address)) : nullptr;
+            if (base && base->heard().at(quint8(*address)))
+                return failed(QStringLiteral("link: the record of a heard sensor takes its link state from its slot"));
+        }
         return forBase(0, 255, QStringLiteral("a link state code 0..255"),
-                       [](EmulatedBase *base, qint64 code) { base->setLinkState(quint8(code)); });
+                       [](EmulatedBase *base, HeardSensors::Sensor *, qint64 code) { base->setLinkState(quint8(code)); });
     }
     if (command == QLatin1String("state")) {
         Result result;
