@@ -25,8 +25,10 @@ void describe(QCommandLineParser &parser)
                       QStringLiteral("Starts an emulated sensor line inside the tool.")});
     parser.addOption({QStringLiteral("demo-device"),
                       QStringLiteral("A sensor or base station of the demo line, "
-                                     "KIND@ADDRESS[:key=value,...], e.g. kv510@1 or "
-                                     "ble@1:battery=36 (repeatable; default kv510@1)."),
+                                     "KIND@ADDRESS[:key=value,...], e.g. kv510@1, "
+                                     "ble@1:battery=36 or the advertising base "
+                                     "'ble@1:fw=230,adv=KV_100001/5;KV_100002/6' "
+                                     "(repeatable; default kv510@1)."),
                       QStringLiteral("DEVICE")});
 }
 

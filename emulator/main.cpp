@@ -92,6 +92,10 @@ QString deviceHelp()
         "    keys: %5\n"
         "  e.g. --device kv510@1:lamp=15,noise=3 --device kv260@2:out=0x10\n"
         "       --device ble@3:fw=215,link=0x21,battery=36,rssi=-60,mac=C47F510A123B\n"
+        "  advertising base (fw 223..998) with the sensors it hears, in slot order\n"
+        "  (quote it: ';' ends a shell command):\n"
+        "       --device 'ble@4:fw=230,advflags=0x01,adv=KV_100001/5;KV_100002/6/600/36/-48*'\n"
+        "    adv=NAME/ADDRESS[/LEVEL[/BATTERY[/RSSI]]][*];...  up to four; * = connected\n"
         "\n%6")
         .arg(QLatin1String(kDefaultDevice), SensorKinds::names().join(QLatin1String(", ")),
              DeviceConfig::keys().join(QLatin1String(", ")), QLatin1String(BaseConfig::kKindName),
