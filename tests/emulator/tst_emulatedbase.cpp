@@ -251,6 +251,9 @@ void TestEmulatedBase::theEmulatorExitsWithTwoOnABadBase_data()
     QTest::newRow("a wired key") << "ble@1:password=5" << "unknown key 'password'";
     QTest::newRow("a base key on a wired sensor") << "kv510@1:battery=36" << "unknown key 'battery'";
     QTest::newRow("two at one address") << "ble@3 --device fls@3" << "two devices at address 3";
+    QTest::newRow("a heard sensor on a wired one") << "ble@1:fw=230,adv=KV_100001/4 --device kv510@4"
+                                                   << "two devices at address 4";
+    QTest::newRow("heard sensors without advertising") << "ble@1:adv=KV_100001/4" << "not fw=215";
 }
 
 void TestEmulatedBase::theEmulatorExitsWithTwoOnABadBase()
