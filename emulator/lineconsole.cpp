@@ -246,11 +246,12 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
         const auto db = argumentCount(2, 2) ? integer(args.at(1), -128, 127) : std::nullopt;
         if (!address || !db)
             return failed(QStringLiteral("signal needs a heard sensor's address and -128..127 dB (0: out of range)"));
-        EmulatedBase *base = m_line->base(quint8(*address));
-        HeardSensors::Sensor *heard = base ? base->heard().at(quint8(*address)) : nullptr;
+        const quint8 at = quint8(address.value_or(0));
+        EmulatedBase *base = m_line->base(at);
+        HeardSensors::Sensor *heard = base ? base->heard().at(at) : nullptr;
         if (!heard)
             return failed(QStringLiteral("signal: no sensor a base hears at address %1").arg(args.at(0)));
-        heard->rssi = qint8(*db);
+        heard->rssi = qint8(db.value_or(0));
         return done(QStringLiteral("signal %1").arg(args.join(QLatin1Char(' '))));
     }
     if (command == QLatin1String("link")) {
