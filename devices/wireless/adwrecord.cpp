@@ -91,12 +91,12 @@ QVector<int> slotsOf(const AdwRecord &record)
 {
     if (record.isLinkedSensor())
         return {0};
-    QVector<int> slots;
+    QVector<int> filled;
     for (int slot = 1; slot < kSlots; ++slot) {
         if (record.flags & (1u << (slot - 1)))
-            slots << slot;
+            filled << slot;
     }
-    return slots;
+    return filled;
 }
 
 bool dopBit(quint8 flags, int slot)

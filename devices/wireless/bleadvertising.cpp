@@ -123,10 +123,14 @@ void BLEDevice::refreshAdvertisingTiles(const AdwRecord &record)
 {
     for (int slot = 0; slot < kMaxRecords; ++slot) {
         BLEAdwView *view = m_adwViews[size_t(slot)];
-        if (slot == 0 || (view->model()->flags() & (1u << (slot - 1))))
+        if (slot == 0 || (view->model()->flags() & (1u << (slot - 1)))) {
             view->refresh(record.name);
-        else
+        } else {
+            // A slot the base no longer reports (switched off, out of
+            // range) must not go on offering to change a connection.
             view->showLabel(false);
+            view->showConnectButton(view->model()->isConnected());
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include "widgets/switch.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -133,8 +134,36 @@ BLEAdwView::BLEAdwView(int slot, QWidget *tab)
     connect(m_change, &QPushButton::clicked, this, &BLEAdwView::sendSignalChangeNetNumAdwert);
     connect(m_disconnect, &QPushButton::clicked, this, &BLEAdwView::sendSignalEnableDevice);
     connect(m_connect, &QPushButton::clicked, this, &BLEAdwView::createDialogConnectDevice);
+    // Hidden labels keep their place, so the tile does not jump when a
+    // sensor connects and every text has its room from the start.
+    for (QWidget *w : findChildren<QWidget *>()) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     createTarDevice();
     showLabel(false);
+}
+
+void BLEAdwView::retranslate()
+{
+    m_addressCaption->setText(tr("Сет. адрес"));
+    m_change->setText(tr("Изменить"));
+    m_disconnect->setText(tr("Отключить"));
+    m_mainCaption->setText(tr("Основные параметры"));
+    m_dopCaption->setText(tr("Дополнительные параметры"));
+    const QStringList captions{tr("Уровень сигнала"), tr("Напряжение"), tr("Уровень"),
+                               tr("Температура")};
+    for (int i = 0; i < captions.size(); ++i)
+        m_valueCaptions[i]->setText(captions[i]);
+    setConnectButtonText(m_model->isConnected());
+}
+
+void BLEAdwView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 BLEAdwView::~BLEAdwView() = default;

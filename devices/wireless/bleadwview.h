@@ -46,6 +46,8 @@ public:
     // What a new record means for the tile: the connect button, the match of
     // a pending connection by name, the additional-parameters display.
     void refresh(const BLEAdwModel::Name &recordName);
+    // "Подключить датчик", or "Изменить номер" for a connected sensor.
+    void showConnectButton(bool connected) { setConnectButtonText(connected); }
 
     QLabel *nameLabel() const { return m_name; }
     QLineEdit *addressEdit() const { return m_address; }
@@ -81,11 +83,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QLabel *caption(const QString &text, const char *name);
     QLabel *value(const QString &placeholder, const char *name);
     void setConnectButtonText(bool connected);
+    void retranslate();
 
     int m_slot;
     std::shared_ptr<BLEAdwModel> m_model;

@@ -581,13 +581,24 @@ private slots:
         QStringList problems;
         for (int i = 0; i < stack->count(); ++i) {
             stack->setCurrentIndex(i);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            const auto labels = stack->widget(i)->findChildren<QLabel *>();
-            for (QLabel *label : labels) {
-                if (label->text().trimmed().isEmpty() || insideTile(label))
-                    continue;
-                label->ensurePolished();
-                problems << labelProblems(*label, *m_window);
+            // A tab widget lays out only its current tab: each tab in turn.
+            const auto tabs = stack->widget(i)->findChildren<QTabWidget *>();
+            const int tabCount = tabs.isEmpty() ? 1 : tabs.first()->count();
+            for (int tab = 0; tab < tabCount; ++tab) {
+                if (!tabs.isEmpty())
+                    tabs.first()->setCurrentIndex(tab);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                const auto labels = stack->widget(i)->findChildren<QLabel *>();
+                for (QLabel *label : labels) {
+                    if (label->text().trimmed().isEmpty() || insideTile(label))
+                        continue;
+                    // Outside the tabs once; inside, the current tab's.
+                    const bool inTabs = !tabs.isEmpty() && tabs.first()->isAncestorOf(label);
+                    if (inTabs ? !tabs.first()->currentWidget()->isAncestorOf(label) : tab > 0)
+                        continue;
+                    label->ensurePolished();
+                    problems << labelProblems(*label, *m_window);
+                }
             }
         }
         stack->setCurrentWidget(shown);
