@@ -79,6 +79,24 @@ def ble_data_reply(length=38, address=1, temperature=-5, level=700, raw=41000, e
     return reply(address, 0xF0, bytes(body))
 
 
+def adv_record(address=5, length=45, link=0x21, flags=0x03, rssi=-60, battery=36,
+               name=b"100001", connection=0, level=700, raw=41000, empty=30000, full=60000,
+               mode=0x80, filt=0x05, sensor_fw=215, temperature=12):
+    """An advertising base's record of one heard sensor, answered at the
+    sensor's address: readings, link, signal, name, connection and flags."""
+    body = bytearray(length - 4)
+    struct.pack_into("<bHiii", body, 0, temperature, level, raw, empty, full)
+    body[17] = mode
+    body[19] = filt
+    body[20] = sensor_fw
+    body[24] = link
+    struct.pack_into("<bB", body, 25, rssi, battery)
+    body[30:36] = name.ljust(6, b"\0")
+    body[36] = connection
+    body[37] = flags
+    return reply(address, 0xF0, bytes(body))
+
+
 def chunks(*records):
     """Input of the reply assembler target: (gap, spread, bytes, tick) records."""
     out = bytearray()
@@ -147,6 +165,18 @@ def seeds():
             "identifier-zero": b"0",
             "spaces": b" 77 ",
             "not-digits": "12а4".encode("utf-8"),
+        },
+        # A record, and the same bytes as the text typed into a tile.
+        "ble_advertising": {
+            "linked-slot0-45": adv_record(address=1, link=0x1F, flags=0x03, name=b"100001"),
+            "slot1-connected-43": adv_record(length=43, flags=0x03),
+            "slot2-not-connected": adv_record(address=6, flags=0x0B, name=b"", connection=0xFF),
+            "signal-lost": adv_record(address=7, flags=0x07, rssi=0, connection=0xFF, name=b""),
+            "too-short-42": adv_record(length=43)[:42],
+            "address-dop": b"12,13",
+            "address-blanks": b" 40 ",
+            "serial": b"100001",
+            "serial-too-long": b"12345678901234567",
         },
         "ble_reply_assembler": {
             # The 38-byte data reply in three bursts of an FTDI converter.
