@@ -1371,6 +1371,10 @@ from 0 to 4294967295</translation>
         <source>Ожидаем ответ от беспроводного датчика</source>
         <translation>Waiting for the wireless sensor to answer</translation>
     </message>
+    <message>
+        <source>Измените сетевой адрес одного из устройств</source>
+        <translation>Change the network address of one of the devices</translation>
+    </message>
 </context>
 <context>
     <name>SecurityBLE</name>
@@ -1425,6 +1429,86 @@ You can set a password or skip this step</translation>
     <message>
         <source>Установить пароль датчика</source>
         <translation>Set sensor password</translation>
+    </message>
+</context>
+<context>
+    <name>BLEAdwView</name>
+    <message>
+        <source>Сет. адрес</source>
+        <translation>Net. address</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Подключить датчик</source>
+        <translation>Connect sensor</translation>
+    </message>
+    <message>
+        <source>Изменить номер</source>
+        <translation>Change number</translation>
+    </message>
+    <message>
+        <source>Отключить</source>
+        <translation>Switch off</translation>
+    </message>
+    <message>
+        <source>Основные параметры</source>
+        <translation>Main parameters</translation>
+    </message>
+    <message>
+        <source>Дополнительные параметры</source>
+        <translation>Additional parameters</translation>
+    </message>
+    <message>
+        <source>Уровень сигнала</source>
+        <translation>Signal strength</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>The network address must be a number
+from 1 to 254</translation>
+    </message>
+</context>
+<context>
+    <name>AdwertDialog</name>
+    <message>
+        <source>Установить соединение</source>
+        <translation>Establish connection</translation>
+    </message>
+    <message>
+        <source>Введите номер датчика</source>
+        <translation>Enter the sensor number</translation>
+    </message>
+    <message>
+        <source>Подключить</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответа от датчика</source>
+        <translation>Waiting for a response from the sensor</translation>
+    </message>
+    <message>
+        <source>Ошибка подключения</source>
+        <translation>Connection error</translation>
     </message>
 </context>
 </TS>

@@ -1371,6 +1371,10 @@ de 0 a 4294967295</translation>
         <source>Ожидаем ответ от беспроводного датчика</source>
         <translation>Esperando respuesta del sensor inalámbrico</translation>
     </message>
+    <message>
+        <source>Измените сетевой адрес одного из устройств</source>
+        <translation>Cambie la dirección de red de uno de los dispositivos</translation>
+    </message>
 </context>
 <context>
     <name>SecurityBLE</name>
@@ -1425,6 +1429,86 @@ Puede establecer una contraseña u omitir este paso</translation>
     <message>
         <source>Установить пароль датчика</source>
         <translation>Establecer contraseña del sensor</translation>
+    </message>
+</context>
+<context>
+    <name>BLEAdwView</name>
+    <message>
+        <source>Сет. адрес</source>
+        <translation>Dir. de red</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Подключить датчик</source>
+        <translation>Conectar sensor</translation>
+    </message>
+    <message>
+        <source>Изменить номер</source>
+        <translation>Cambiar número</translation>
+    </message>
+    <message>
+        <source>Отключить</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Основные параметры</source>
+        <translation>Parámetros principales</translation>
+    </message>
+    <message>
+        <source>Дополнительные параметры</source>
+        <translation>Parámetros adicionales</translation>
+    </message>
+    <message>
+        <source>Уровень сигнала</source>
+        <translation>Nivel de señal</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Voltaje</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>La dirección de red debe ser un número
+de 1 a 254</translation>
+    </message>
+</context>
+<context>
+    <name>AdwertDialog</name>
+    <message>
+        <source>Установить соединение</source>
+        <translation>Establecer conexión</translation>
+    </message>
+    <message>
+        <source>Введите номер датчика</source>
+        <translation>Introduzca el número del sensor</translation>
+    </message>
+    <message>
+        <source>Подключить</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответа от датчика</source>
+        <translation>Esperando respuesta del sensor</translation>
+    </message>
+    <message>
+        <source>Ошибка подключения</source>
+        <translation>Error de conexión</translation>
     </message>
 </context>
 </TS>

@@ -1371,6 +1371,10 @@ de 0 a 4294967295</translation>
         <source>Ожидаем ответ от беспроводного датчика</source>
         <translation>Aguardando resposta do sensor sem fio</translation>
     </message>
+    <message>
+        <source>Измените сетевой адрес одного из устройств</source>
+        <translation>Altere o endereço de rede de um dos dispositivos</translation>
+    </message>
 </context>
 <context>
     <name>SecurityBLE</name>
@@ -1425,6 +1429,86 @@ Você pode definir uma senha ou pular esta etapa</translation>
     <message>
         <source>Установить пароль датчика</source>
         <translation>Definir senha do sensor</translation>
+    </message>
+</context>
+<context>
+    <name>BLEAdwView</name>
+    <message>
+        <source>Сет. адрес</source>
+        <translation>End. de rede</translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <source>Подключить датчик</source>
+        <translation>Conectar sensor</translation>
+    </message>
+    <message>
+        <source>Изменить номер</source>
+        <translation>Alterar número</translation>
+    </message>
+    <message>
+        <source>Отключить</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Основные параметры</source>
+        <translation>Parâmetros principais</translation>
+    </message>
+    <message>
+        <source>Дополнительные параметры</source>
+        <translation>Parâmetros adicionais</translation>
+    </message>
+    <message>
+        <source>Уровень сигнала</source>
+        <translation>Nível de sinal</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Tensão</translation>
+    </message>
+    <message>
+        <source>Уровень</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>O endereço de rede deve ser um número
+de 1 a 254</translation>
+    </message>
+</context>
+<context>
+    <name>AdwertDialog</name>
+    <message>
+        <source>Установить соединение</source>
+        <translation>Estabelecer conexão</translation>
+    </message>
+    <message>
+        <source>Введите номер датчика</source>
+        <translation>Digite o número do sensor</translation>
+    </message>
+    <message>
+        <source>Подключить</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Ожидаем ответа от датчика</source>
+        <translation>Aguardando resposta do sensor</translation>
+    </message>
+    <message>
+        <source>Ошибка подключения</source>
+        <translation>Erro de conexão</translation>
     </message>
 </context>
 </TS>

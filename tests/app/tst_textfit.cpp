@@ -1,5 +1,6 @@
 // Every text a person reads must show whole: in every message dialog, in the
-// password dialog and in the calibration tiles, in each language the tool
+// password dialogs, in the calibration and advertising tiles and the
+// advertising sensor's connection dialog, in each language the tool
 // ships, with the fonts the tool loads at start (a real main window is the
 // parent, as in the tool).
 
@@ -9,6 +10,8 @@
 #include "calibration/litertopercent.h"
 #include "calibration/widgettar.h"
 #include "devices/fls/security.h"
+#include "devices/wireless/adwertdialog.h"
+#include "devices/wireless/bleadwview.h"
 #include "devices/wireless/bledevice.h"
 #include "devices/wireless/blereplies.h"
 #include "devices/wireless/securityble.h"
@@ -413,6 +416,51 @@ private slots:
                 problems << line->objectName() + QStringLiteral(" leaves the page");
         }
         page->setVisibleStatusLabels(false);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    // The dialog that connects an advertising sensor to a tile, at its
+    // smallest size, with each message it shows while connecting.
+    void advertisingDialog()
+    {
+        AdwertDialog dialog(m_window.get());
+        dialog.show();
+        QStringList problems;
+        for (auto step : {&AdwertDialog::restoreMessageConnectDevice,
+                          &AdwertDialog::getInputSerNumDevice,
+                          &AdwertDialog::setMessageErrorConnectDevice}) {
+            (dialog.*step)();
+            QCoreApplication::sendPostedEvents();
+            problems << clippedTexts(dialog) << misplaced(dialog, QSize(450, 150));
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    // An advertising tile with everything shown (the page shows it all once
+    // the base reports a record), before and after its sensor is connected:
+    // its buttons are captions the form check does not look at.
+    void advertisingTile()
+    {
+        applyLanguage();
+        Ui::Configurator *form = m_window->form();
+        form->stackedWidget->setCurrentWidget(form->bleAdwertTar);
+        form->tabWidgetAdw->setCurrentIndex(0);
+        BLEAdwView *tile = m_window->bleDevice()->adwView(0);
+        const bool uiShown = tile->connectButton()->isVisibleTo(tile);
+        const bool valuesShown = tile->findChild<QLabel *>(QStringLiteral("labelSignalAdw"))
+                                     ->isVisibleTo(tile);
+        tile->showUI(true);
+        QStringList problems;
+        for (const bool connected : {false, true}) {
+            tile->showConnectButton(connected);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            problems << clippedTexts(*tile);
+        }
+        tile->showConnectButton(tile->model()->isConnected());
+        tile->showUI(uiShown);
+        tile->showLabel(valuesShown);
+        if (!tile->parentWidget()->rect().contains(tile->geometry()))
+            problems << QStringLiteral("the tile leaves its tab");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     }
 
