@@ -98,10 +98,10 @@ QList<quint8> EmulatedBase::searchAddresses() const
     return m_heard.isEmpty() ? QList<quint8>{m_address} : m_heard.addresses();
 }
 
-Tank &EmulatedBase::tankAt(quint8 address)
+Tank *EmulatedBase::tankAt(quint8 address)
 {
     HeardSensors::Sensor *sensor = m_heard.at(address);
-    return sensor ? sensor->tank : m_tank;
+    return sensor ? &sensor->tank : &m_tank;
 }
 
 QList<Tank *> EmulatedBase::tanks()

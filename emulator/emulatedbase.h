@@ -53,9 +53,10 @@ public:
     quint8 address() const override { return m_address; }
     QList<quint8> searchAddresses() const override;
     QString kindName() const override { return QLatin1String(BaseConfig::kKindName); }
-    Tank &tank() override { return m_tank; }
-    const Tank &tank() const override { return m_tank; }
-    Tank &tankAt(quint8 address) override;
+    // The tank of the linked wireless sensor.
+    Tank &tank() { return m_tank; }
+    const Tank &tank() const { return m_tank; }
+    Tank *tankAt(quint8 address) override;
     QList<Tank *> tanks() override;
     QJsonObject state() const override;
 

@@ -10,8 +10,8 @@
 
 class Tank;
 
-// A device on the emulated line: a wired fuel level sensor or a BLE base
-// station. It answers request frames for its address; timing, faults and the
+// A device on the emulated line: a wired fuel level sensor, a BLE base
+// station or a tag reader. It answers request frames for its address; timing, faults and the
 // line itself are the business of VirtualLine.
 class EmulatedDevice
 {
@@ -37,17 +37,15 @@ public:
     // checked by the framing. Frames it does not understand get silence.
     virtual Response handle(const QByteArray &request) = 0;
 
-    // The tank whose fuel the readings report: the sensor's own, or for a
-    // base station the one its linked wireless sensor measures.
-    virtual Tank &tank() = 0;
-    virtual const Tank &tank() const = 0;
-    // The tank reported at one of the device's addresses, and all of them.
-    virtual Tank &tankAt(quint8 address)
+    // The tank reported at one of the device's addresses (a wired sensor's
+    // own, the wireless sensor a base relays or hears there), and all of
+    // them; none for a device that measures no fuel (a tag reader).
+    virtual Tank *tankAt(quint8 address)
     {
         Q_UNUSED(address)
-        return tank();
+        return nullptr;
     }
-    virtual QList<Tank *> tanks() { return {&tank()}; }
+    virtual QList<Tank *> tanks() { return {}; }
 
     virtual QJsonObject state() const = 0;
 

@@ -31,8 +31,10 @@ public:
 
     quint8 address() const override { return m_address; }
     QString kindName() const override { return SensorKinds::name(m_kind); }
-    Tank &tank() override { return m_tank; }
-    const Tank &tank() const override { return m_tank; }
+    Tank &tank() { return m_tank; }
+    const Tank &tank() const { return m_tank; }
+    Tank *tankAt(quint8) override { return &m_tank; }
+    QList<Tank *> tanks() override { return {&m_tank}; }
 
     SensorKind kind() const { return m_kind; }
     quint8 modelByte() const { return m_modelByte; }

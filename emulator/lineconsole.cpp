@@ -105,9 +105,10 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
         if (args.size() == 2) {
             const auto address = integer(args.at(1), 0, 255);
             EmulatedDevice *device = address ? m_line->device(quint8(*address)) : nullptr;
-            if (!device)
+            Tank *tank = device ? device->tankAt(quint8(*address)) : nullptr;
+            if (!tank)
                 return failed(QStringLiteral("%1: no sensor at address %2").arg(command, args.at(1)));
-            targets = {&device->tankAt(quint8(*address))};
+            targets = {tank};
         } else {
             for (EmulatedDevice *device : m_line->devices())
                 targets += device->tanks();
