@@ -4,7 +4,8 @@
 #        volmar_setup 5|6 BUILD_DIR [CMAKE_OPTION...]    configure and build all
 #        volmar_install_missing PACKAGE...               apt-get what is missing
 # VOLMAR_BUILD_TYPE (default RelWithDebInfo) is the CMake build type of
-# volmar_setup; CI builds Release, which compiles a third faster.
+# volmar_setup; CI builds Release, which compiles a third faster, and sets
+# VOLMAR_RELEASE_FLAGS to the Release compile flags it wants.
 
 volmar_packages() {
     local common="cmake g++ ninja-build pkg-config"
@@ -39,7 +40,8 @@ volmar_setup() {
     shift 2
     volmar_install_missing $(volmar_packages "$qt")
     cmake -S . -B "$dir" -G Ninja -DVOLMAR_QT_MAJOR="$qt" \
-        -DCMAKE_BUILD_TYPE="${VOLMAR_BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+        -DCMAKE_BUILD_TYPE="${VOLMAR_BUILD_TYPE:-RelWithDebInfo}" \
+        ${VOLMAR_RELEASE_FLAGS:+"-DCMAKE_CXX_FLAGS_RELEASE=$VOLMAR_RELEASE_FLAGS"} "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
 
@@ -48,6 +50,7 @@ volmar_setup_fuzz() {
     local dir="$1"
     volmar_install_missing $(volmar_packages 5) $(volmar_fuzz_packages)
     cmake -S . -B "$dir" -G Ninja -DVOLMAR_QT_MAJOR=5 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++-14 -DVOLMAR_FUZZ=ON -DVOLMAR_BUILD_BENCH=OFF >/dev/null
+        -DCMAKE_CXX_COMPILER=clang++-14 -DVOLMAR_FUZZ=ON -DVOLMAR_BUILD_BENCH=OFF \
+        ${VOLMAR_FUZZ_SECONDS:+"-DVOLMAR_FUZZ_SECONDS=$VOLMAR_FUZZ_SECONDS"} >/dev/null
     cmake --build "$dir" -j "$(nproc)" --target volmar_fuzzers
 }

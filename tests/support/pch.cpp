@@ -1,0 +1,1 @@
+// Only carries the tests' precompiled header.
