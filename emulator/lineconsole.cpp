@@ -75,6 +75,8 @@ QString LineConsole::help()
         "  cnt N [ADDR]        set the raw count CNT\n"
         "  noise P [ADDR]      reading-to-reading noise, percent of CNT\n"
         "  temp T [ADDR]       temperature, degrees Celsius\n"
+        "  angle ADDR DEG      angle sensor at ADDR: tilt it to DEG degrees (0..359) from\n"
+        "                      its own origin; it reports them less its zero point\n"
         "  battery ADDR V      base station: sensor battery, tenths of a volt (0: no sensor;\n"
         "                      at a heard sensor's address: that sensor's)\n"
         "  rssi ADDR DB        base station: signal strength of its sensor, dB\n"
@@ -223,6 +225,19 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
         if (!celsius)
             return failed(QStringLiteral("temp needs degrees -128..127 and optionally an address"));
         return forTanks([&](Tank &tank) { tank.setTemperature(qint8(*celsius)); });
+    }
+    if (command == QLatin1String("angle")) {
+        const auto address = argumentCount(2, 2) ? integer(args.at(0), 0, 255) : std::nullopt;
+        const auto degrees = argumentCount(2, 2) ? integer(args.at(1), 0, Aq420Config::kMaxAngle)
+                                                 : std::nullopt;
+        if (!address || !degrees)
+            return failed(QStringLiteral("angle needs an angle sensor's address and 0..%1 degrees")
+                              .arg(Aq420Config::kMaxAngle));
+        EmulatedAq420 *sensor = m_line->angleSensor(quint8(*address));
+        if (!sensor)
+            return failed(QStringLiteral("angle: no angle sensor at address %1").arg(args.at(0)));
+        sensor->setPosition(int(*degrees));
+        return done(QStringLiteral("angle %1").arg(args.join(QLatin1Char(' '))));
     }
     if (command == QLatin1String("battery")) {
         return forBase(0, 255, QStringLiteral("tenths of a volt 0..255 (0: no sensor linked)"),

@@ -23,19 +23,26 @@ QList<int> RequestFramer::requestLengths(quint8 command)
     case Cmd::ReadTable:
         return {kHeaderSize + 1};
     case Cmd::Reset:
-    case Cmd::SetFull:
-    case Cmd::SetEmpty:
     case Cmd::CalibrateHorizon:
     case Cmd::RestartBleForUpdate:
         return {kKeyed};
+    case Cmd::SetFull:
+    case Cmd::SetEmpty:
+        return {kKeyed, kKeyed + 2}; // a fuel sensor's present level; an angle sensor's limit
     case Cmd::SetAddress:
     case Cmd::SendSerialNumber:
     case Cmd::SetAlarmLevel:
         return {kKeyed + 1};
     case Cmd::WriteSettings:
+        return {kKeyed + 1, kKeyed + 2}; // an angle sensor's mode; a sensor's mode and settings
+    case Cmd::AngleDelayOnBucket:
+    case Cmd::AngleDelayOffBucket:
     case Cmd::ShiftEmpty:
     case Cmd::ShiftFull:
         return {kKeyed + 2};
+    case Cmd::AngleDelayOffBlade:
+    case Cmd::AngleDelayOnBlade:
+        return {kKeyed + 1};
     case Cmd::SetPassword:
     case Cmd::EnterPassword:
     case Cmd::SetPasswordBle:
@@ -53,7 +60,7 @@ QList<int> RequestFramer::requestLengths(quint8 command)
     case Cmd::SetBaseIdentifier:
         return {kKeyed + 6}; // three bytes of the number, DD EE FF; or the six MAC bytes
     case Cmd::WriteTable:
-        return {kKeyed + 80}; // 20 levels and 20 volumes, two bytes each
+        return {kKeyed, kKeyed + 80}; // an angle sensor's zero point; 20 levels and 20 volumes
     default:
         return {};
     }

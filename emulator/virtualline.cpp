@@ -61,6 +61,10 @@ void VirtualLine::setSeed(quint32 seed)
 
 bool VirtualLine::addDevice(const QString &description, QString *error)
 {
+    if (Aq420Config::describes(description)) {
+        const auto config = Aq420Config::parse(description, error);
+        return config && addDevice(*config, error);
+    }
     if (BaseConfig::describesBase(description)) {
         const auto config = BaseConfig::parse(description, error);
         return config && addDevice(*config, error);
@@ -101,6 +105,14 @@ bool VirtualLine::addDevice(const BaseConfig &config, QString *error)
     auto base = std::make_unique<EmulatedBase>(config, seedFor(config.address));
     base->setAddressCheck([this](quint8 address) { return device(address) != nullptr; });
     m_devices.push_back(std::move(base));
+    return true;
+}
+
+bool VirtualLine::addDevice(const Aq420Config &config, QString *error)
+{
+    if (addressTaken({config.address}, error))
+        return false;
+    m_devices.push_back(std::make_unique<EmulatedAq420>(config));
     return true;
 }
 
@@ -167,6 +179,25 @@ EmulatedBase *VirtualLine::base(quint8 address) const
     for (EmulatedBase *base : bases()) {
         if (base->answers(address))
             return base;
+    }
+    return nullptr;
+}
+
+QList<EmulatedAq420 *> VirtualLine::angleSensors() const
+{
+    QList<EmulatedAq420 *> list;
+    for (EmulatedDevice *device : devices()) {
+        if (auto *sensor = dynamic_cast<EmulatedAq420 *>(device))
+            list.append(sensor);
+    }
+    return list;
+}
+
+EmulatedAq420 *VirtualLine::angleSensor(quint8 address) const
+{
+    for (EmulatedAq420 *sensor : angleSensors()) {
+        if (sensor->address() == address)
+            return sensor;
     }
     return nullptr;
 }

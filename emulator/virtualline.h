@@ -1,7 +1,9 @@
 #pragma once
 
+#include "aq420config.h"
 #include "baseconfig.h"
 #include "deviceconfig.h"
+#include "emulatedaq420.h"
 #include "emulatedbase.h"
 #include "emulateddevice.h"
 #include "emulatedsensor.h"
@@ -59,6 +61,7 @@ public:
     bool addDevice(const QString &description, QString *error = nullptr);
     bool addDevice(const DeviceConfig &config, QString *error = nullptr);
     bool addDevice(const BaseConfig &config, QString *error = nullptr);
+    bool addDevice(const Aq420Config &config, QString *error = nullptr);
     bool addDevices(const QStringList &descriptions, QString *error = nullptr);
     QList<EmulatedDevice *> devices() const; // in address order
     // The device that answers at the address (an advertising base at its heard sensors').
@@ -67,6 +70,8 @@ public:
     EmulatedSensor *sensor(quint8 address) const;
     QList<EmulatedBase *> bases() const;     // the base stations, in address order
     EmulatedBase *base(quint8 address) const;
+    QList<EmulatedAq420 *> angleSensors() const; // in address order
+    EmulatedAq420 *angleSensor(quint8 address) const;
 
     // Takes ownership; replaces any transport attached before.
     void attach(LineTransport *transport);
