@@ -2,6 +2,7 @@
 
 #include "baseconfig.h"
 #include "configparsing.h"
+#include "tagconfig.h"
 
 #include <limits>
 
@@ -79,7 +80,8 @@ QStringList DeviceConfig::keys()
 
 QStringList DeviceConfig::kindNames()
 {
-    return SensorKinds::names() << QLatin1String(BaseConfig::kKindName);
+    return SensorKinds::names() << QLatin1String(BaseConfig::kKindName)
+                                << QLatin1String(TagConfig::kKindName);
 }
 
 std::optional<DeviceConfig> DeviceConfig::parse(const QString &text, QString *error)

@@ -83,6 +83,8 @@ QString LineConsole::help()
         "  signal ADDR DB      advertising base: signal of the sensor it hears at ADDR, dB\n"
         "                      (0: out of range)\n"
         "  link ADDR STATE     base station: link state code (0x1E, 0x21: working)\n"
+        "  tagid ADDR ID       tag reader: the identifier of the tag in front of it\n"
+        "                      (in tag mode: its own), decimal or 0x hex\n"
         "  state               print every device's state as one JSON line\n"
         "  hangup              close the line as if the converter was pulled out, then exit\n"
         "  quit                exit\n");
@@ -279,6 +281,17 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
         }
         return forBase(0, 255, QStringLiteral("a link state code 0..255"),
                        [](EmulatedBase *base, HeardSensors::Sensor *, qint64 code) { base->setLinkState(quint8(code)); });
+    }
+    if (command == QLatin1String("tagid")) {
+        const auto address = argumentCount(2, 2) ? integer(args.at(0), 0, 255) : std::nullopt;
+        const auto identifier = argumentCount(2, 2) ? integer(args.at(1), 0, 0xFFFFFFFFLL) : std::nullopt;
+        if (!address || !identifier)
+            return failed(QStringLiteral("tagid needs a tag reader's address and an identifier 0..0xFFFFFFFF"));
+        EmulatedTag *tag = m_line->tag(quint8(*address));
+        if (!tag)
+            return failed(QStringLiteral("tagid: no tag reader at address %1").arg(args.at(0)));
+        tag->setIdentifier(quint32(*identifier));
+        return done(QStringLiteral("tagid %1").arg(args.join(QLatin1Char(' '))));
     }
     if (command == QLatin1String("state")) {
         Result result;

@@ -1,5 +1,5 @@
-// volmar-emulator: Volmar wired fuel level sensors and BLE base stations on a
-// virtual RS-485 line.
+// volmar-emulator: Volmar wired fuel level sensors, BLE base stations and tag
+// readers on a virtual RS-485 line.
 // The first line on standard output is the port the tool should open; commands
 // typed on standard input inject faults, move levels and dump the state.
 
@@ -78,8 +78,8 @@ std::optional<qint64> integerOption(const QCommandLineParser &parser, const QStr
 QString deviceHelp()
 {
     return QStringLiteral(
-        "Emulated Volmar wired fuel level sensors and BLE base stations on a virtual\n"
-        "RS-485 line.\n"
+        "Emulated Volmar wired fuel level sensors, BLE base stations and tag readers on\n"
+        "a virtual RS-485 line.\n"
         "\n"
         "Without --serial the line is a pseudo-terminal (POSIX systems only; on Windows\n"
         "install a virtual COM port pair and start with --serial on one end of it).\n"
@@ -96,10 +96,14 @@ QString deviceHelp()
         "  (quote it: ';' ends a shell command):\n"
         "       --device 'ble@4:fw=230,advflags=0x01,adv=KV_100001/5;KV_100002/6/600/36/-48*'\n"
         "    adv=NAME/ADDRESS[/LEVEL[/BATTERY[/RSSI]]][*];...  up to four; * = connected\n"
+        "  tag reader: %7\n"
+        "    keys: %8  (mode bit 0: reader; 0: the device is a tag)\n"
+        "  e.g. --device tag@7:mode=1,serial=4242,id=0xFF\n"
         "\n%6")
         .arg(QLatin1String(kDefaultDevice), SensorKinds::names().join(QLatin1String(", ")),
              DeviceConfig::keys().join(QLatin1String(", ")), QLatin1String(BaseConfig::kKindName),
-             BaseConfig::keys().join(QLatin1String(", ")), LineConsole::help());
+             BaseConfig::keys().join(QLatin1String(", ")), LineConsole::help())
+        .arg(QLatin1String(TagConfig::kKindName), TagConfig::keys().join(QLatin1String(", ")));
 }
 
 } // namespace
@@ -131,7 +135,7 @@ int main(int argc, char *argv[])
     const QString wrongOpt = QStringLiteral("wrong-address");
     const QString chunkOpt = QStringLiteral("chunk");
     parser.addOptions({
-        {{QStringLiteral("d"), deviceOpt}, QStringLiteral("A sensor or base station on the line (repeatable)."),
+        {{QStringLiteral("d"), deviceOpt}, QStringLiteral("A sensor, base station or tag reader on the line (repeatable)."),
          QStringLiteral("KIND@ADDRESS[:key=value,...]")},
         {linkOpt, QStringLiteral("Also make a symlink PATH to the pseudo-terminal (removed at exit)."),
          QStringLiteral("PATH")},

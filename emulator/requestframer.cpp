@@ -10,6 +10,7 @@ namespace Cmd = Protocol::Command;
 constexpr int kHeaderSize = 3;  // prefix, address, command
 constexpr int kSearchLength = 3; // prefix, 0xFF, CRC
 constexpr int kKeyed = 3 + 3 + 1; // header, write key, CRC
+constexpr int kBare = 3 + 1;      // header, CRC: a tag reader's commands carry no key
 constexpr int kNamePrefixSize = 3; // "KV_" in front of a typed sensor name
 constexpr int kMaxNameDigits = 16; // the longest serial number a name carries
 
@@ -21,7 +22,8 @@ QList<int> RequestFramer::requestLengths(quint8 command)
     case Cmd::ReadSettings:
     case Cmd::ReadIdentification:
     case Cmd::ReadTable:
-        return {kHeaderSize + 1};
+    case Cmd::TagReadIdentifier:
+        return {kBare};
     case Cmd::Reset:
     case Cmd::CalibrateHorizon:
     case Cmd::RestartBleForUpdate:
@@ -30,13 +32,18 @@ QList<int> RequestFramer::requestLengths(quint8 command)
     case Cmd::SetEmpty:
         return {kKeyed, kKeyed + 2}; // a fuel sensor's present level; an angle sensor's limit
     case Cmd::SetAddress:
+        return {kBare + 1, kKeyed + 1}; // a tag reader's new address; a sensor's
     case Cmd::SendSerialNumber:
     case Cmd::SetAlarmLevel:
         return {kKeyed + 1};
     case Cmd::WriteSettings:
-        return {kKeyed + 1, kKeyed + 2}; // an angle sensor's mode; a sensor's mode and settings
+        // a tag reader's mode; an angle sensor's; a sensor's mode and settings
+        return {kBare + 1, kKeyed + 1, kKeyed + 2};
+    case Cmd::TagSetSerial:
+        return {kBare + 4};
+    case Cmd::TagSetIdentifier:
+        return {kBare + 4, kKeyed + 2}; // a tag identifier; an angle sensor's bucket delay
     case Cmd::AngleDelayOnBucket:
-    case Cmd::AngleDelayOffBucket:
     case Cmd::ShiftEmpty:
     case Cmd::ShiftFull:
         return {kKeyed + 2};

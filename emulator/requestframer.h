@@ -10,7 +10,8 @@
 // frame start goes on. A frame that is still incomplete waits for more bytes.
 //
 // A few commands come in several lengths (0xEC: a base's configuration byte
-// or a sensor's full value; 0xEA: a typed sensor name). Of those the framer
+// or a sensor's full value; 0xEA: a typed sensor name; 0xF2, 0xFB and 0xE1:
+// a tag reader's, without the write key, or another device's). Of those the framer
 // takes the shortest candidate whose CRC holds and that either ends exactly
 // where the bytes received so far end or has another request starting right
 // behind it (two valid frames back to back pass the CRC as one). Otherwise it

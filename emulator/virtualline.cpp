@@ -69,6 +69,10 @@ bool VirtualLine::addDevice(const QString &description, QString *error)
         const auto config = BaseConfig::parse(description, error);
         return config && addDevice(*config, error);
     }
+    if (TagConfig::describesTag(description)) {
+        const auto config = TagConfig::parse(description, error);
+        return config && addDevice(*config, error);
+    }
     const auto config = DeviceConfig::parse(description, error);
     return config && addDevice(*config, error);
 }
@@ -105,6 +109,14 @@ bool VirtualLine::addDevice(const BaseConfig &config, QString *error)
     auto base = std::make_unique<EmulatedBase>(config, seedFor(config.address));
     base->setAddressCheck([this](quint8 address) { return device(address) != nullptr; });
     m_devices.push_back(std::move(base));
+    return true;
+}
+
+bool VirtualLine::addDevice(const TagConfig &config, QString *error)
+{
+    if (addressTaken({config.address}, error))
+        return false;
+    m_devices.push_back(std::make_unique<EmulatedTag>(config));
     return true;
 }
 
@@ -179,6 +191,25 @@ EmulatedBase *VirtualLine::base(quint8 address) const
     for (EmulatedBase *base : bases()) {
         if (base->answers(address))
             return base;
+    }
+    return nullptr;
+}
+
+QList<EmulatedTag *> VirtualLine::tags() const
+{
+    QList<EmulatedTag *> list;
+    for (EmulatedDevice *device : devices()) {
+        if (auto *tag = dynamic_cast<EmulatedTag *>(device))
+            list.append(tag);
+    }
+    return list;
+}
+
+EmulatedTag *VirtualLine::tag(quint8 address) const
+{
+    for (EmulatedTag *tag : tags()) {
+        if (tag->address() == address)
+            return tag;
     }
     return nullptr;
 }

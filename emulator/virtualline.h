@@ -7,6 +7,7 @@
 #include "emulatedbase.h"
 #include "emulateddevice.h"
 #include "emulatedsensor.h"
+#include "emulatedtag.h"
 #include "linefaults.h"
 #include "linetransport.h"
 #include "requestframer.h"
@@ -30,8 +31,8 @@
 #include <optional>
 #include <vector>
 
-// An RS-485 line with emulated devices on it: wired sensors and BLE base
-// stations. It cuts what the tool sends into request frames, lets the
+// An RS-485 line with emulated devices on it: wired sensors, BLE base
+// stations and tag readers. It cuts what the tool sends into request frames, lets the
 // addressed devices answer, and puts their replies on
 // the line after the sensor's reply delay plus the time the bytes take at
 // 19200 baud, one reply after the other, with whatever faults it was told to
@@ -57,11 +58,12 @@ public:
     // carry no seed= of their own. Without it the line seeds itself at random.
     void setSeed(quint32 seed);
 
-    // A description of either kind: "kv510@1:noise=3", "ble@2:battery=0".
+    // A description of any kind: "kv510@1:noise=3", "ble@2:battery=0", "tag@3:mode=0".
     bool addDevice(const QString &description, QString *error = nullptr);
     bool addDevice(const DeviceConfig &config, QString *error = nullptr);
     bool addDevice(const BaseConfig &config, QString *error = nullptr);
     bool addDevice(const Aq420Config &config, QString *error = nullptr);
+    bool addDevice(const TagConfig &config, QString *error = nullptr);
     bool addDevices(const QStringList &descriptions, QString *error = nullptr);
     QList<EmulatedDevice *> devices() const; // in address order
     // The device that answers at the address (an advertising base at its heard sensors').
@@ -72,6 +74,8 @@ public:
     EmulatedBase *base(quint8 address) const;
     QList<EmulatedAq420 *> angleSensors() const; // in address order
     EmulatedAq420 *angleSensor(quint8 address) const;
+    QList<EmulatedTag *> tags() const;       // the tag readers, in address order
+    EmulatedTag *tag(quint8 address) const;
 
     // Takes ownership; replaces any transport attached before.
     void attach(LineTransport *transport);

@@ -58,6 +58,7 @@ constexpr quint8 SetAlarmLevel = 0xEE;     // alarm fuel level, 1 byte
 constexpr quint8 TagSetSerial = 0xF6;      // tag reader serial number
 constexpr quint8 TagSetIdentifier = 0xE1;  // tag reader identifier
 constexpr quint8 TagReadIdentifier = 0x06; // tag reader identifier
+constexpr quint8 TagAcknowledged = 0xF8;   // reply only: the tag reader took a mode or serial number
 } // namespace Command
 
 // Poll steps that are not command codes.
