@@ -97,5 +97,29 @@ int main(int argc, char *argv[])
     base.connectDevice(QStringLiteral("ble"));
     waitFor(6000); // search, identification, data and the password probe
     save(base, outDir, QStringLiteral("wireless-page.png"));
+    base.close();
+
+    // A base in advertising mode hearing four sensors, one of them not
+    // connected yet, and a run begun on the second tab.
+    StartupOptions heard;
+    heard.demo = true;
+    heard.demoDevices = QStringList{QStringLiteral(
+        "ble@1:fw=230,advflags=0x17,adv=KV_100001/5/640/36/-48*;KV_100002/7/410/34/-61*;"
+        "KV_100003/9/220/31/-75*;KV_100004/11/0/36/-52")};
+    Configurator advertising(heard);
+    advertising.show();
+    advertising.connectDevice(QStringLiteral("ble"));
+    waitFor(7000); // search, identification and every sensor's records
+    advertising.form()->tabWidgetAdw->setCurrentIndex(1);
+    const QString runFile = QDir(QDir::tempPath()).filePath(QStringLiteral("volmar-shot-adw.csv"));
+    QFile::remove(runFile);
+    FileDialogs::setProvider([&runFile](FileDialogs::Kind, const QString &) { return runFile; });
+    advertising.form()->pushButtonStartTarAdw->click();
+    advertising.form()->pushButtonAdPortionAdw->click();
+    advertising.form()->pushButtonAdPortionAdw->click();
+    waitFor(300);
+    FileDialogs::setProvider({});
+    QFile::remove(runFile);
+    save(advertising, outDir, QStringLiteral("advertising-sensors.png"));
     return 0;
 }

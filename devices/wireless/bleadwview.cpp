@@ -3,9 +3,12 @@
 #include "adwertdialog.h"
 
 #include "app/dynamicqdialog.h"
+#include "blereplies.h"
+#include "calibration/widgettar.h"
 #include "calibration/calibrationset.h"
 #include "widgets/switch.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
 #include <QGridLayout>
@@ -46,7 +49,8 @@ const char kButtonStyle[] =
     "border-color: #b9b9b9;color:white;padding: 0 8px;}"
     "QPushButton:pressed {background-color: #2B3232;}";
 const char kEditStyle[] =
-    "QLineEdit {color: white;border: 1px solid #b9b9b9;border-radius: 4px;font-size:10pt;}";
+    "QLineEdit {background-color: #1F2222;color: white;border: 1px solid #b9b9b9;"
+    "border-radius: 4px;font-size:10pt;padding: 0 4px;}";
 const char kBarStyle[] =
     "QProgressBar {border: 1px solid #b9b9b9;border-radius: 3px;background-color: #1F2222;}"
     "QProgressBar::chunk {background-color: #00A778;}";
@@ -107,6 +111,7 @@ BLEAdwView::BLEAdwView(int slot, QWidget *tab)
     grid->setVerticalSpacing(4);
     grid->addWidget(m_name, 0, 0, 1, 2);
     auto *addressRow = new QHBoxLayout;
+    addressRow->setSpacing(8);
     addressRow->addWidget(m_addressCaption);
     addressRow->addWidget(m_address);
     addressRow->addWidget(m_change);
@@ -119,12 +124,14 @@ BLEAdwView::BLEAdwView(int slot, QWidget *tab)
     }
     grid->addWidget(m_levelBar, 3, 0, 1, 4);
     auto *switchRow = new QHBoxLayout;
+    switchRow->setSpacing(8);
     switchRow->addWidget(m_mainCaption);
     switchRow->addWidget(m_switch);
     switchRow->addWidget(m_dopCaption);
     switchRow->addStretch();
     grid->addLayout(switchRow, 4, 0, 1, 4);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
     buttons->addWidget(m_connect);
     buttons->addWidget(m_disconnect);
     buttons->addStretch();
@@ -250,8 +257,37 @@ void BLEAdwView::setDataFromModel(const BLEAdwModel *model)
     m_voltage->setText(QStringLiteral("%1.%2").arg(r.battery / 10).arg(r.battery % 10) + tr("В"));
     m_level->setText(QString::number(r.level));
     m_temperature->setText(QString::number(r.temperature) + QStringLiteral("°C"));
+    showOnCalibrationTile(*model);
     // The calibration of this tab reads the level the tile shows.
     emit copyLevelValueToMain(r.level, m_slot);
+}
+
+void BLEAdwView::showOnCalibrationTile(const BLEAdwModel &model)
+{
+    // The tab's calibration tile says what the base station page's says,
+    // in the same words.
+    const auto text = [](const char *source) {
+        return QCoreApplication::translate("BLEDevice", source);
+    };
+    const AdwRecord &r = model.record();
+    WidgetTar *tile = m_calibration->tiles[0];
+    tile->setLabel1Text(m_name->text());
+    tile->setLabel2Text(QString::number(r.level));
+    if (!model.hasRecord() || r.isSignalLost()) {
+        m_stability.clear();
+        tile->setLabel3Text(QString());
+        tile->setLabel4Text(QString());
+        return;
+    }
+    tile->setLabel3Text(BleReplies::isCalibrated(r.empty, r.full) ? text("Калиброван")
+                                                                  : text("Не калиброван"));
+    const StabilityWindow::Verdict verdict = m_stability.add(r.raw);
+    if (verdict == StabilityWindow::None)
+        return;
+    tile->setLabel4Text(verdict == StabilityWindow::Stable ? text("Стабилен") : text("Не стабилен"));
+    tile->setWindowColour(QColor(verdict == StabilityWindow::Stable             ? 0x00A778
+                                 : verdict == StabilityWindow::SlightlyUnstable ? 0xDDB306
+                                                                                : 0xE32323));
 }
 
 void BLEAdwView::showUI(bool visible)

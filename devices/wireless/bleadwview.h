@@ -2,6 +2,7 @@
 
 #include "adwertdialog.h"
 #include "bleadwmodel.h"
+#include "devices/fls/stabilitywindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -90,6 +91,7 @@ private:
     QLabel *value(const QString &placeholder, const char *name);
     void setConnectButtonText(bool connected);
     void retranslate();
+    void showOnCalibrationTile(const BLEAdwModel &model);
 
     int m_slot;
     std::shared_ptr<BLEAdwModel> m_model;
@@ -114,5 +116,6 @@ private:
     QLabel *m_dopCaption;
     Switch *m_switch;
     QPointer<AdwertDialog> m_dialog;
+    StabilityWindow m_stability;
     std::unique_ptr<CalibrationSet> m_calibration;
 };

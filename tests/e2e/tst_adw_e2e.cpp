@@ -270,6 +270,17 @@ private slots:
         QCOMPARE(bench.tile(0)->calibrationSet()->model->rowCount(), 0);
         ui->tabWidgetAdw->setCurrentIndex(0);
         QVERIFY(ui->pushButtonStartTarAdw->isVisibleTo(ui->bleAdwertTar));
+
+        // Back to the wireless page, and from there back to the tabs, the
+        // second tab's run as it was.
+        ui->pushButtonBackTarirAdw->click();
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->BLE_KV510);
+        QVERIFY(ui->ButtonTarirovka->isEnabled());
+        ui->ButtonTarirovka->click();
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->bleAdwertTar);
+        ui->tabWidgetAdw->setCurrentIndex(1);
+        QVERIFY(ui->pushButtonAdPortionAdw->isVisibleTo(ui->bleAdwertTar));
+        QCOMPARE(bench.window().calibration()->run()->model()->rowCount(), 4);
     }
 
     // Full and empty from the present reading of a sensor behind a base.
