@@ -11,6 +11,7 @@
 #include "calibration/engineermenuqdialog.h"
 #include "calibration/litertopercent.h"
 #include "devices/angle/aq420device.h"
+#include "devices/angle/aq420replies.h"
 #include "devices/fls/flsdevice.h"
 #include "devices/fls/flsparameters.h"
 #include "devices/fls/flsreplies.h"
@@ -166,6 +167,7 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
     setupBtnService(false);
     wireDevicePages();
     wireWirelessPage();
+    wireAnglePage();
 
     setParentForGroupBoxSerPort(ui->DUT);
     m_fls->setDefaultValuesToGuiField();
@@ -461,7 +463,7 @@ void Configurator::parceDataFromCOMPort()
     // The wired page's replies are frames, cut out whole however the
     // converter delivered them; the search answer and the bootloader's
     // bytes are not, and go on as one block.
-    const bool framed = (m_isFLS || m_isBLE) && !m_isWiredTag
+    const bool framed = (m_isFLS || m_isBLE || m_isAQ420) && !m_isWiredTag
                         && m_step != Protocol::Step::Search
                         && (m_isBLE || m_step < Protocol::Step::FirstFirmwareStep
                             || m_step > Protocol::Step::LastFirmwareStep);
@@ -475,7 +477,9 @@ void Configurator::parceDataFromCOMPort()
         return;
     int drained = 0;
     const QList<QByteArray> blocks = framed
-        ? m_receive->takeReplies(m_isBLE ? BleReplies::replyLengths() : FlsReplies::replyLengths(),
+        ? m_receive->takeReplies(m_isBLE     ? BleReplies::replyLengths()
+                                 : m_isAQ420 ? Aq420Replies::replyLengths()
+                                             : FlsReplies::replyLengths(),
                                  &drained)
         : QList<QByteArray>{m_receive->takeRaw()};
     // Bytes that form no reply yet (a damaged one, another's half) still

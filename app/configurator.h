@@ -183,6 +183,17 @@ public slots:
     void on_pushButtonBackTarirAdw_clicked();
     void on_comboBoxZalivSlivAdw_textActivated(const QString &text);
 
+    // Angle sensor page (they forward to the page, see configuratorangle.cpp).
+    void on_ButtonWriteParamAQ420_clicked();
+    void on_buttonSetNullAQ420_clicked();
+    void on_lineEditAQ420Up_textEdited(const QString &text);
+    void on_lineEditAQ420Down_textEdited(const QString &text);
+    void on_lineEditAQ420DelayOn_textEdited(const QString &text);
+    void on_lineEditAQ420DelayOff_textEdited(const QString &text);
+    void on_lineEdit_NetNumAQ420_textEdited(const QString &text);
+    void on_lineEditAQ420Up_editingFinished();
+    void on_comboBox_NetNumAQ420_activated(int index);
+
     // Back from the engineering, calibration and remote-control pages.
     void on_pushBtnEngineerBack_clicked();
     void on_pushButtonBackTarir_clicked();
@@ -248,6 +259,7 @@ private:
     quint8 activeStep() const;
     void setActiveStep(quint8 step);
     void wireWirelessPage();
+    void wireAnglePage();
     QWidget *activeDevicePage() const;
     void sendLevelPoint(quint8 command, const QString &what);
     // Advice when smoothing is on, then the confirmation, then the command.

@@ -48,7 +48,8 @@ public:
 
     // Compares with the angle of the previous call and keeps the new one.
     bool moving(int angle);
-    void reset() { m_previous = 0; }
+    // From here on: the bucket stands at this angle.
+    void reset(int angle = 0) { m_previous = angle; }
 
 private:
     int m_previous = 0;

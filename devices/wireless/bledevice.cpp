@@ -603,6 +603,8 @@ void BLEDevice::resetDeviceIsConnected()
 {
     setVisibleReadings(false);
     ui->tabWidgetAdw->hide();
+    // The tabs come back with the first record once the base answers again.
+    m_firstAdvertisingReply = true;
     m_link->setReplySeen(false);
     showStatusMessageUp(QStringLiteral(" "));
     showStatusMessage(tr("Подключите датчик"));

@@ -214,6 +214,20 @@ private slots:
         QCOMPARE(tile(1)->connectButton()->text(), QStringLiteral("Подключить датчик"));
     }
 
+    // A base that went silent and answers again gets its tabs back.
+    void tabsReturnWithTheBase()
+    {
+        connectBase(QByteArray("\x05\x06", 2));
+        QVERIFY(ui->tabWidgetAdw->isVisibleTo(ui->bleAdwertTar));
+        m_page->resetDeviceIsConnected();
+        QVERIFY(!ui->tabWidgetAdw->isVisibleTo(ui->bleAdwertTar));
+        QVERIFY(m_page->isAdvertisingMode());
+        Rec r;
+        r.link = 0x1F;
+        feedRecord(r);
+        QVERIFY(ui->tabWidgetAdw->isVisibleTo(ui->bleAdwertTar));
+    }
+
     void connectionStateNineConnectsTenDoesNot()
     {
         connectBase(QByteArray("\x05\x06", 2));
