@@ -168,6 +168,7 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
     wireDevicePages();
     wireWirelessPage();
     wireAnglePage();
+    wireTagPage();
 
     setParentForGroupBoxSerPort(ui->DUT);
     m_fls->setDefaultValuesToGuiField();
@@ -472,7 +473,7 @@ void Configurator::parceDataFromCOMPort()
     // Several sensors answer the search one after another, and a converter
     // may hand their bytes over in two bursts: take the answer once the line
     // has settled.
-    if ((m_isFLS || m_isBLE) && m_step == Protocol::Step::Search
+    if ((m_isFLS || m_isBLE || m_isWiredTag) && m_step == Protocol::Step::Search
         && !m_receive->quietFor(ReplyAssembler::kSettleTime))
         return;
     int drained = 0;
@@ -623,6 +624,8 @@ void Configurator::handlerNoErrorSerial()
         m_ble->resetDeviceIsConnected();
     if (m_aq420->isDeviceConnected())
         m_aq420->resetDeviceIsConnected();
+    if (m_tag->isDeviceConnected())
+        m_tag->resetDeviceIsConnected();
 }
 
 // ---------------------------------------------------------------- status and log
@@ -849,15 +852,18 @@ void Configurator::connectKind(DeviceKind kind)
         m_ble->resetSettingToDefault();
     if (m_isAQ420 && kind != DeviceKind::AQ420)
         m_aq420->resetSettingToDefault();
+    if (m_isWiredTag && kind != DeviceKind::WiredTag)
+        m_tag->resetSettingToDefault();
     m_isFLS = kind == DeviceKind::FLS;
     m_isBLE = kind == DeviceKind::BLE;
     m_isAQ420 = kind == DeviceKind::AQ420;
-    m_isWiredTag = false;
+    m_isWiredTag = kind == DeviceKind::WiredTag;
 
     pressed->setEnabled(false);
-    void (Configurator::*enable)() = kind == DeviceKind::FLS ? &Configurator::setEnabledDevBtn
-                                     : kind == DeviceKind::BLE ? &Configurator::setEnabledBLEBtn
-                                                               : &Configurator::setEnabledAQ420Btn;
+    void (Configurator::*enable)() = kind == DeviceKind::FLS        ? &Configurator::setEnabledDevBtn
+                                     : kind == DeviceKind::BLE      ? &Configurator::setEnabledBLEBtn
+                                     : kind == DeviceKind::WiredTag ? &Configurator::setEnabledWMBtn
+                                                                    : &Configurator::setEnabledAQ420Btn;
     QTimer::singleShot(PollTiming::kButtonLock, this, enable);
     ui->comboBox_SerialPort->setEnabled(false);
 
@@ -883,7 +889,7 @@ void Configurator::connectKind(DeviceKind kind)
     case DeviceKind::FLS: m_fls->setStep(Protocol::Step::Search); break;
     case DeviceKind::BLE: m_ble->setStep(Protocol::Step::Search); break;
     case DeviceKind::AQ420: m_aq420->setStep(Protocol::Step::Search); break;
-    case DeviceKind::WiredTag: break;
+    case DeviceKind::WiredTag: m_tag->setStep(Protocol::Step::Search); break;
     }
     SharedTimers::portScanTimer()->start(PollTiming::kScanInterval);
     SharedTimers::connectTimer()->start(PollTiming::kScanInterval);
@@ -892,9 +898,10 @@ void Configurator::connectKind(DeviceKind kind)
         if (other != pressed)
             other->setChecked(false);
     }
-    QWidget *page = kind == DeviceKind::FLS ? ui->DUT
-                    : kind == DeviceKind::BLE ? ui->BLE_KV510
-                                              : ui->AQ420;
+    QWidget *page = kind == DeviceKind::FLS        ? ui->DUT
+                    : kind == DeviceKind::BLE      ? ui->BLE_KV510
+                    : kind == DeviceKind::WiredTag ? ui->WiredTag
+                                                   : ui->AQ420;
     setParentForGroupBoxSerPort(page);
     hideConnectionLabels();
     showStatusMessage(tr("Подключите датчик"));
@@ -934,6 +941,8 @@ void Configurator::disconnectKind(DeviceKind kind)
         m_aq420->resetSettingToDefault();
         break;
     case DeviceKind::WiredTag:
+        m_isWiredTag = false;
+        m_tag->resetSettingToDefault();
         break;
     }
     hideConnectionLabels();
@@ -976,8 +985,7 @@ void Configurator::on_pushButtonWiredTag_clicked(bool checked)
         ui->pushButtonWiredTag->setChecked(false);
         return;
     }
-    // The tag reader has no connection procedure yet: only the highlight moves.
-    highlightDeviceButton(DeviceKind::WiredTag, checked);
+    checked ? connectKind(DeviceKind::WiredTag) : disconnectKind(DeviceKind::WiredTag);
 }
 
 void Configurator::connectDevice(const QString &kind)
@@ -1091,7 +1099,7 @@ void Configurator::slotShortcutF4()
 
 QWidget *Configurator::activeDevicePage() const
 {
-    return m_isBLE ? ui->BLE_KV510 : m_isAQ420 ? ui->AQ420 : ui->DUT;
+    return m_isBLE ? ui->BLE_KV510 : m_isAQ420 ? ui->AQ420 : m_isWiredTag ? ui->WiredTag : ui->DUT;
 }
 
 void Configurator::on_pushBtnEngineerBack_clicked()
@@ -1107,7 +1115,7 @@ void Configurator::on_pushButtonBackTarir_clicked()
 
 void Configurator::on_pushBtnBackRemoteControl_clicked()
 {
-    if (m_isFLS || m_isBLE || m_isAQ420)
+    if (m_isFLS || m_isBLE || m_isAQ420 || m_isWiredTag)
         SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
     setParentForGroupBoxSerPort(activeDevicePage());
 }

@@ -183,6 +183,19 @@ public slots:
     void on_pushButtonBackTarirAdw_clicked();
     void on_comboBoxZalivSlivAdw_textActivated(const QString &text);
 
+    // Tag reader page (they forward to the page, see configuratortag.cpp).
+    void on_pushButtonSetModeWT_clicked();
+    void on_pushButton_SetSerWT_clicked();
+    void on_pushButtonSetIDWT_clicked();
+    void on_pushButtonReadIDWT_clicked();
+    void on_pushBtnSetNetNumWT_clicked();
+    void on_checkBoxInputFormatWT_stateChanged(int state);
+    void on_comboBox_NetNumWT_activated(int index);
+    void on_comboBoxModeWT_activated(int index);
+    void on_lineEditSetSerNumWT_textEdited(const QString &text);
+    void on_lineEditSETIDWT_textEdited(const QString &text);
+    void on_lineEditSetNetNumWT_textEdited(const QString &text);
+
     // Angle sensor page (they forward to the page, see configuratorangle.cpp).
     void on_ButtonWriteParamAQ420_clicked();
     void on_buttonSetNullAQ420_clicked();
@@ -260,6 +273,7 @@ private:
     void setActiveStep(quint8 step);
     void wireWirelessPage();
     void wireAnglePage();
+    void wireTagPage();
     QWidget *activeDevicePage() const;
     void sendLevelPoint(quint8 command, const QString &what);
     // Advice when smoothing is on, then the confirmation, then the command.

@@ -1511,4 +1511,33 @@ from 1 to 254</translation>
         <translation>Connection error</translation>
     </message>
 </context>
+<context>
+    <name>WiredTagDevice</name>
+    <message>
+        <source>Датчик подключен</source>
+        <translation>Sensor connected</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Connect a sensor</translation>
+    </message>
+    <message>
+        <source>Введите серийный номер
+от %1 до %2</source>
+        <translation>Enter a serial number
+from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Введите ID метки
+от %1 до %2</source>
+        <translation>Enter a tag ID
+from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от %1 до %2</source>
+        <translation>The network address must be a number
+from %1 to %2</translation>
+    </message>
+</context>
 </TS>

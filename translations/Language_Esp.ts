@@ -1511,4 +1511,33 @@ de 1 a 254</translation>
         <translation>Error de conexión</translation>
     </message>
 </context>
+<context>
+    <name>WiredTagDevice</name>
+    <message>
+        <source>Датчик подключен</source>
+        <translation>Sensor conectado</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Conecte el sensor</translation>
+    </message>
+    <message>
+        <source>Введите серийный номер
+от %1 до %2</source>
+        <translation>Introduzca un nº de serie
+de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Введите ID метки
+от %1 до %2</source>
+        <translation>Introduzca un ID de etiqueta
+de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от %1 до %2</source>
+        <translation>La dirección de red debe ser un número
+de %1 a %2</translation>
+    </message>
+</context>
 </TS>

@@ -1511,4 +1511,33 @@ de 1 a 254</translation>
         <translation>Erro de conexão</translation>
     </message>
 </context>
+<context>
+    <name>WiredTagDevice</name>
+    <message>
+        <source>Датчик подключен</source>
+        <translation>Sensor conectado</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Conecte o sensor</translation>
+    </message>
+    <message>
+        <source>Введите серийный номер
+от %1 до %2</source>
+        <translation>Digite um nº de série
+de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Введите ID метки
+от %1 до %2</source>
+        <translation>Digite um ID da tag
+de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от %1 до %2</source>
+        <translation>O endereço de rede deve ser um número
+de %1 a %2</translation>
+    </message>
+</context>
 </TS>

@@ -613,6 +613,9 @@ def build_wired_tag(stack):
     value(p, "label_ValSerNumWT", (field_x, 420, 230, 28), "--", 14)
     caption(p, "label_NameFW_WT", (cap_x, 452, 240, 28), "Версия ПО:", 13, style=ST_VALUE)
     value(p, "label_ValFW_WT", (field_x, 452, 230, 28), "--", 14)
+    # with several readers on the line: the one shown and set
+    caption(p, "label_ReqNetNumWT", (cap_x, 484, 240, 28), "Опросить адрес", 13, style=ST_VALUE)
+    combo(p, "comboBox_NetNumWT", (field_x, 484, 90, 28))
 
 
 def build_remote_control(stack):

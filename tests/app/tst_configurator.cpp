@@ -1,5 +1,6 @@
 #include "app/configurator.h"
 #include "app/helptexts.h"
+#include "devices/tag/wiredtagdevice.h"
 #include "dialogrecorder.h"
 #include "link/portconnection.h"
 #include "link/portlist.h"
@@ -282,17 +283,31 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonDeviceFLS->isEnabled(), 5000);
     }
 
-    void tagButtonOnlyMovesTheHighlight()
+    void tagButtonConnectsLikeTheOthers()
     {
         PseudoTerminal line;
         StartupOptions options;
         options.extraPorts << line.slavePath();
         Configurator window(options);
+        Ui::Configurator *ui = window.form();
         window.connectDevice(QStringLiteral("tag"));
+        QVERIFY(window.portConnection()->isOpen());
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->WiredTag);
+        QCOMPARE(ui->label_DevWiredTag->styleSheet(), QStringLiteral("QLabel {color : #E32323;}"));
+        QCOMPARE(SharedTimers::pollTimer()->interval(), 500);
+        QCOMPARE(SharedTimers::parseTimer()->interval(), 50);
+        QCOMPARE(window.wiredTagDevice()->getStep(), quint8(0xFF)); // searching
+        // Another kind takes the line over; the reader's page lets go.
+        window.connectDevice(QStringLiteral("fls"));
+        QVERIFY(!ui->pushButtonWiredTag->isChecked());
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->DUT);
+        window.on_pushButtonDeviceFLS_clicked(false);
+        window.on_pushButtonWiredTag_clicked(true);
+        window.on_pushButtonWiredTag_clicked(false);
         QVERIFY(!window.portConnection()->isOpen());
-        QCOMPARE(window.form()->label_DevWiredTag->styleSheet(),
-                 QStringLiteral("QLabel {color : #E32323;}"));
-        QVERIFY(!SharedTimers::pollTimer()->isActive());
+        for (QTimer *timer : {SharedTimers::pollTimer(), SharedTimers::parseTimer(),
+                              SharedTimers::portScanTimer(), SharedTimers::connectTimer()})
+            QVERIFY(!timer->isActive());
     }
 
     void languageFileBesideTheExecutable()

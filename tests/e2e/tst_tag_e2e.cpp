@@ -1,0 +1,298 @@
+// The tag reader page against emulated readers on an in-process line over a
+// real pseudo-terminal: connection through the device bar, reading the
+// identifier in both formats, the mode, the serial number, an address
+// change, several readers in turn, and the fields that are refused rather
+// than sent. What the engineer sees is checked on the page, what the reader
+// ends up with in the emulated reader.
+#include "app/configurator.h"
+#include "devices/tag/wiredtagdevice.h"
+#include "dialogrecorder.h"
+#include "emulator/emulatedtag.h"
+#include "emulator/virtualline.h"
+#include "link/frame.h"
+#include "link/portconnection.h"
+#include "link/portlist.h"
+#include "link/sharedtimers.h"
+#include "ui_configurator.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kConnectTimeout = 10000; // ms; search, settings and identification take about 2 s
+constexpr int kAnswerTimeout = 5000;
+
+QByteArray logText()
+{
+    QFile log(QStringLiteral("log.txt"));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+}
+
+// One emulated line with a main window on it.
+class Bench
+{
+public:
+    explicit Bench(const QStringList &devices)
+    {
+        m_line.setSeed(7);
+        QString error;
+        m_ready = m_line.addDevices(devices, &error) && m_line.openPseudoTerminal(&error);
+        if (!m_ready)
+            qWarning("line not set up: %s", qPrintable(error));
+        QObject::connect(&m_line, &VirtualLine::traced, &m_line, [this](const QString &text) {
+            if (qEnvironmentVariableIsSet("VOLMAR_TRACE_LINE"))
+                qDebug().noquote() << text;
+            const int at = text.indexOf(QLatin1String("<- "));
+            if (at >= 0)
+                m_requests << QByteArray::fromHex(text.mid(at + 3).toLatin1());
+        });
+        StartupOptions options;
+        options.extraPorts << m_line.portName();
+        m_window = std::make_unique<Configurator>(options);
+    }
+
+    Configurator &window() const { return *m_window; }
+    Ui::Configurator *ui() const { return m_window->form(); }
+    WiredTagDevice *page() const { return m_window->wiredTagDevice(); }
+    EmulatedTag *tag(quint8 address) const { return m_line.tag(address); }
+    VirtualLine &line() { return m_line; }
+
+    // Presses W-TAG and waits until the first reader's serial number shows.
+    bool connectReader()
+    {
+        if (!m_ready)
+            return false;
+        m_window->connectDevice(QStringLiteral("tag"));
+        const QString serial = QString::number(m_line.tags().value(0)->serial());
+        return QTest::qWaitFor(
+            [&] { return ui()->label_ValSerNumWT->text() == serial && page()->isDeviceConnected()
+                         && ui()->pushButtonSetModeWT->isEnabled(); },
+            kConnectTimeout);
+    }
+
+    int requestCount() const { return m_requests.size(); }
+    // Requests with this command to this address since the mark.
+    QList<QByteArray> sentSince(int mark, quint8 address, quint8 command) const
+    {
+        QList<QByteArray> sent;
+        for (int i = mark; i < m_requests.size(); ++i) {
+            const QByteArray &frame = m_requests.at(i);
+            if (frame.size() >= 4 && quint8(frame.at(1)) == address && quint8(frame.at(2)) == command)
+                sent << frame;
+        }
+        return sent;
+    }
+
+private:
+    VirtualLine m_line; // outlives the window, which closes the port first
+    bool m_ready = false;
+    QList<QByteArray> m_requests;
+    std::unique_ptr<Configurator> m_window;
+};
+
+void type(QLineEdit *field, const QString &text)
+{
+    field->clear();
+    QTest::keyClicks(field, text); // textEdited, as the engineer types
+}
+
+} // namespace
+
+class TestTagEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_workDir.isValid());
+        QDir::setCurrent(m_workDir.path()); // log.txt lands here
+        PortList::setSystemPortsProvider([] { return QVector<PortList::Port>{}; });
+    }
+
+    void init() { m_dialogs = std::make_unique<DialogRecorder>(); }
+    void cleanup() { m_dialogs.reset(); }
+
+    // W-TAG connects like the other device buttons; the identifier is read
+    // and shown in hexadecimal and in decimal; releasing lets go.
+    void readsTheReader()
+    {
+        Bench bench({QStringLiteral("tag@7:mode=1,serial=4242,fw=215,id=0xC0FFEE")});
+        QVERIFY(bench.connectReader());
+        Ui::Configurator *ui = bench.ui();
+        QCOMPARE(ui->stackedWidget->currentWidget(), ui->WiredTag);
+        QVERIFY(bench.window().portConnection()->isOpen());
+        QCOMPARE(ui->label_ValFW_WT->text(), QStringLiteral("2.1.5"));
+        QCOMPARE(ui->comboBoxModeWT->currentText(), QStringLiteral("Режим Считыватель"));
+        QCOMPARE(bench.window().statusLineModel()->text(), QStringLiteral("Датчик подключен"));
+        QVERIFY(ui->label_SetModeWT->isVisibleTo(ui->WiredTag) && ui->label_SerNumWT->isVisibleTo(ui->WiredTag));
+
+        ui->pushButtonReadIDWT->click();
+        QCOMPARE(ui->lineEditSETIDWT->text(), QStringLiteral("c0ffee"));
+        ui->checkBoxInputFormatWT->setChecked(true);
+        QCOMPARE(ui->lineEditSETIDWT->text(), QStringLiteral("12648430"));
+        bench.tag(7)->setIdentifier(255); // another tag before the reader, read in decimal
+        ui->pushButtonReadIDWT->click();
+        QCOMPARE(ui->lineEditSETIDWT->text(), QStringLiteral("255"));
+        ui->checkBoxInputFormatWT->setChecked(false);
+        QCOMPARE(ui->lineEditSETIDWT->text(), QStringLiteral("ff"));
+        QCOMPARE(bench.tag(7)->identifierReads(), 2);
+
+        QVERIFY(QTest::qWaitFor([&] { return ui->pushButtonWiredTag->isEnabled(); }, kAnswerTimeout));
+        ui->pushButtonWiredTag->click(); // released
+        QVERIFY(!bench.window().portConnection()->isOpen());
+        QVERIFY(!SharedTimers::pollTimer()->isActive());
+        QVERIFY(!bench.page()->isDeviceConnected());
+        QVERIFY(!ui->label_SerNumWT->isVisibleTo(ui->WiredTag));
+        QVERIFY(!ui->pushButtonReadIDWT->isEnabled());
+        QVERIFY(m_dialogs->messages().isEmpty());
+    }
+
+    // Mode, serial number and identifier as the engineer sets them: the
+    // markers follow, the frames carry no write key, the reader takes them.
+    void setsModeSerialAndIdentifier()
+    {
+        Bench bench({QStringLiteral("tag@7:mode=0,id=1")});
+        QVERIFY(bench.connectReader());
+        Ui::Configurator *ui = bench.ui();
+        QCOMPARE(ui->comboBoxModeWT->currentText(), QStringLiteral("Режим Метка"));
+
+        ui->comboBoxModeWT->setCurrentIndex(0);
+        emit ui->comboBoxModeWT->activated(0);
+        QVERIFY(ui->label_PixSetModeWT->isVisibleTo(ui->WiredTag));
+        int mark = bench.requestCount();
+        ui->pushButtonSetModeWT->click();
+        QCOMPARE(int(bench.tag(7)->mode()), 1);
+        // The mode byte alone, no write key.
+        QCOMPARE(bench.sentSince(mark, 7, 0xF2).value(0), Frame::request(7, 0xF2, QByteArray(1, '\x01')));
+        QVERIFY(!ui->label_PixSetModeWT->isVisibleTo(ui->WiredTag));
+
+        type(ui->lineEditSetSerNumWT, QStringLiteral("123456"));
+        QVERIFY(ui->label_PixSetSerNumWT->isVisibleTo(ui->WiredTag));
+        ui->pushButton_SetSerWT->click();
+        QCOMPARE(bench.tag(7)->serial(), 123456u);
+        QVERIFY(QTest::qWaitFor([&] { return ui->label_ValSerNumWT->text() == QStringLiteral("123456"); },
+                                kAnswerTimeout));
+        QVERIFY(!ui->label_PixSetSerNumWT->isVisibleTo(ui->WiredTag));
+
+        // FF in hexadecimal and 255 in decimal are the same four bytes.
+        type(ui->lineEditSETIDWT, QStringLiteral("FF"));
+        QVERIFY(ui->label_PixSetIDWT->isVisibleTo(ui->WiredTag));
+        mark = bench.requestCount();
+        ui->pushButtonSetIDWT->click();
+        QCOMPARE(bench.tag(7)->identifier(), 255u);
+        QCOMPARE(bench.sentSince(mark, 7, 0xE1).value(0).mid(3, 4), QByteArray::fromHex("000000FF"));
+        QCOMPARE(ui->lineEditSETIDWT->text(), QStringLiteral("ff")); // the identifier as set
+        QVERIFY(!ui->label_PixSetIDWT->isVisibleTo(ui->WiredTag));
+        bench.tag(7)->setIdentifier(1);
+        ui->checkBoxInputFormatWT->setChecked(true);
+        type(ui->lineEditSETIDWT, QStringLiteral("255"));
+        mark = bench.requestCount();
+        ui->pushButtonSetIDWT->click();
+        QCOMPARE(bench.tag(7)->identifier(), 255u);
+        QCOMPARE(bench.sentSince(mark, 7, 0xE1).value(0).mid(3, 4), QByteArray::fromHex("000000FF"));
+        QVERIFY(m_dialogs->messages().isEmpty());
+    }
+
+    // An empty field is never sent as 0, nor an address out of 1..254 as
+    // its low byte: each is refused with a message and nothing goes out.
+    void refusesEmptyAndOutOfRangeFields()
+    {
+        Bench bench({QStringLiteral("tag@7:id=77,serial=5")});
+        QVERIFY(bench.connectReader());
+        Ui::Configurator *ui = bench.ui();
+        const int mark = bench.requestCount();
+        ui->lineEditSETIDWT->clear();
+        ui->pushButtonSetIDWT->click();
+        ui->checkBoxInputFormatWT->setChecked(true);
+        ui->pushButtonSetIDWT->click();
+        ui->lineEditSetSerNumWT->clear();
+        ui->pushButton_SetSerWT->click();
+        type(ui->lineEditSetNetNumWT, QStringLiteral("300"));
+        ui->pushBtnSetNetNumWT->click();
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList({QStringLiteral("Введите ID метки\nот 1 до FFFFFFFF"),
+                              QStringLiteral("Введите ID метки\nот 1 до 4294967295"),
+                              QStringLiteral("Введите серийный номер\nот 1 до 2147483647"),
+                              QStringLiteral("Сетевой адрес должен быть числом\nот 1 до 254")}));
+        for (const quint8 command : {0xE1, 0xF6, 0xFB})
+            QVERIFY2(bench.sentSince(mark, 7, command).isEmpty(), qPrintable(QString::number(command)));
+        QCOMPARE(bench.tag(7)->identifier(), 77u);
+        QCOMPARE(bench.tag(7)->serial(), 5u);
+        QCOMPARE(int(bench.tag(7)->address()), 7);
+    }
+
+    // A new address: the reader moves, a new search finds it there and the
+    // page goes on with it.
+    void changesTheAddress()
+    {
+        Bench bench({QStringLiteral("tag@7:serial=4242")});
+        QVERIFY(bench.connectReader());
+        Ui::Configurator *ui = bench.ui();
+        type(ui->lineEditSetNetNumWT, QStringLiteral("9"));
+        QVERIFY(ui->label_PixSetNetNumWT->isVisibleTo(ui->WiredTag));
+        const QByteArray logBefore = logText();
+        ui->pushBtnSetNetNumWT->click();
+        QCOMPARE(int(bench.tag(9)->address()), 9);
+        QVERIFY(!ui->label_PixSetNetNumWT->isVisibleTo(ui->WiredTag));
+        QVERIFY(QTest::qWaitFor([&] { return bench.page()->isDeviceConnected()
+                                             && bench.page()->selectedAddress() == 9; },
+                                kConnectTimeout));
+        const int mark = bench.requestCount();
+        QVERIFY(QTest::qWaitFor([&] { return !bench.sentSince(mark, 9, 0xFC).isEmpty(); },
+                                kConnectTimeout));
+        QCOMPARE(ui->comboBox_NetNumWT->currentText(), QStringLiteral("9"));
+        QCOMPARE(ui->label_ValSerNumWT->text(), QStringLiteral("4242"));
+        QVERIFY(QTest::qWaitFor([&] { return logText().mid(logBefore.size()).contains("Change net num tag reader"); },
+                                kAnswerTimeout));
+    }
+
+    // Three readers take turns; the one chosen in the address box is shown
+    // and set, the others are left alone.
+    void severalReadersInTurn()
+    {
+        Bench bench({QStringLiteral("tag@3:serial=1003,mode=0"), QStringLiteral("tag@5:serial=1005"),
+                     QStringLiteral("tag@8:serial=1008,mode=0")});
+        QVERIFY(bench.connectReader());
+        Ui::Configurator *ui = bench.ui();
+        QCOMPARE(ui->comboBox_NetNumWT->count(), 3);
+        const int mark = bench.requestCount();
+        for (const quint8 address : {3, 5, 8})
+            QVERIFY2(QTest::qWaitFor([&] { return !bench.sentSince(mark, address, 0xFC).isEmpty(); },
+                                     kConnectTimeout),
+                     qPrintable(QString::number(address)));
+        QCOMPARE(ui->label_ValSerNumWT->text(), QStringLiteral("1003"));
+
+        ui->comboBox_NetNumWT->setCurrentIndex(2);
+        emit ui->comboBox_NetNumWT->activated(2);
+        QCOMPARE(bench.page()->selectedAddress(), quint8(8));
+        QCOMPARE(ui->label_ValSerNumWT->text(), QStringLiteral("1008"));
+        QCOMPARE(ui->comboBoxModeWT->currentText(), QStringLiteral("Режим Метка"));
+        ui->comboBoxModeWT->setCurrentIndex(0);
+        ui->pushButtonSetModeWT->click();
+        QCOMPARE(int(bench.tag(8)->mode()), 1);
+        QCOMPARE(int(bench.tag(3)->mode()), 0);
+        // Turns go on: the shown serial number stays the chosen reader's.
+        const int later = bench.requestCount();
+        QVERIFY(QTest::qWaitFor([&] { return !bench.sentSince(later, 3, 0xFC).isEmpty()
+                                             && !bench.sentSince(later, 5, 0xFC).isEmpty(); },
+                                kConnectTimeout));
+        QCOMPARE(ui->label_ValSerNumWT->text(), QStringLiteral("1008"));
+    }
+
+private:
+    QTemporaryDir m_workDir;
+    std::unique_ptr<DialogRecorder> m_dialogs;
+};
+
+QTEST_MAIN(TestTagEndToEnd)
+#include "tst_tag_e2e.moc"
