@@ -1,6 +1,6 @@
 // Renders the main pages of the tool offscreen into PNG files for the
-// README: the wired and the wireless pages run against the built-in emulated
-// sensor line.
+// README: the wired, wireless and tag reader pages run against the built-in
+// emulated sensor line.
 #include "app/configurator.h"
 #include "app/startupoptions.h"
 #include "app/filedialogs.h"
@@ -121,5 +121,20 @@ int main(int argc, char *argv[])
     FileDialogs::setProvider({});
     QFile::remove(runFile);
     save(advertising, outDir, QStringLiteral("advertising-sensors.png"));
+    advertising.close();
+
+    // Two tag readers on one line, the identifier of the tag before the
+    // first one read.
+    StartupOptions readers;
+    readers.demo = true;
+    readers.demoDevices = QStringList{QStringLiteral("tag@7:mode=1,serial=4242,fw=123,id=0xC0FFEE"),
+                                      QStringLiteral("tag@8:mode=0,serial=4243,fw=123")};
+    Configurator tag(readers);
+    tag.show();
+    tag.connectDevice(QStringLiteral("tag"));
+    waitFor(4000); // search, settings and identification of both readers
+    tag.form()->pushButtonReadIDWT->click();
+    waitFor(200);
+    save(tag, outDir, QStringLiteral("tag-reader.png"));
     return 0;
 }
