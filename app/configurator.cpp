@@ -153,6 +153,7 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
                           static_cast<QWidget *>(m_aq420), static_cast<QWidget *>(m_tag)})
         page->hide(); // page objects hold logic; the form shows their widgets
     loadPictures();
+    initUIRC();
 
     m_logTimer = new QTimer(this);
     m_markTimer = new QTimer(this);
@@ -1111,13 +1112,6 @@ void Configurator::on_pushBtnEngineerBack_clicked()
 void Configurator::on_pushButtonBackTarir_clicked()
 {
     setParentForGroupBoxSerPort(m_isBLE ? ui->BLE_KV510 : ui->DUT);
-}
-
-void Configurator::on_pushBtnBackRemoteControl_clicked()
-{
-    if (m_isFLS || m_isBLE || m_isAQ420 || m_isWiredTag)
-        SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
-    setParentForGroupBoxSerPort(activeDevicePage());
 }
 
 void Configurator::askLevelPoint(bool full, int smoothing)

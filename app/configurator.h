@@ -34,6 +34,7 @@ class QMenu;
 class QPushButton;
 class QTimer;
 class ReceivePath;
+class RemoteControlPage;
 class RingBuffer;
 class VirtualLine;
 class WiredTagDevice;
@@ -212,6 +213,14 @@ public slots:
     void on_pushButtonBackTarir_clicked();
     void on_pushBtnBackRemoteControl_clicked();
 
+    // Remote-control page (they forward to the page, see configuratorremote.cpp).
+    void initUIRC();
+    void on_comboBoxRemoteControl_activated(int index);
+    void on_pushButtonGenRemoteControl_clicked();
+    void on_pushButtonReadRC_clicked();
+    quint8 getModeRC() const;
+    quint8 getFiltrRC() const;
+
     // Calibration run
     void on_ButtonTarirovka_clicked();
     void on_pushButtonAdSensorTar_clicked();
@@ -299,6 +308,7 @@ private:
     BLEDevice *m_ble;
     AQ420Device *m_aq420;
     WiredTagDevice *m_tag;
+    RemoteControlPage *m_remote = nullptr;
     QTranslator m_menuTranslator;
     QHash<QString, QPixmap> m_pictures;
     VirtualLine *m_demoLine = nullptr;

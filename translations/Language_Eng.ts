@@ -1540,4 +1540,82 @@ from %1 to %2</translation>
 from %1 to %2</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>Ввести пароль</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>Введите числовой пароль</source>
+        <translation>Enter a numeric password</translation>
+    </message>
+    <message>
+        <source>Запрос состояния</source>
+        <translation>Status request</translation>
+    </message>
+    <message>
+        <source>Запросить версию прошивки и серийный номер</source>
+        <translation>Request firmware version and serial number</translation>
+    </message>
+    <message>
+        <source>Сдвинуть уровень пустого</source>
+        <translation>Shift empty level</translation>
+    </message>
+    <message>
+        <source>Введите смещение в у.е.</source>
+        <translation>Enter the offset in units</translation>
+    </message>
+    <message>
+        <source>Сдвинуть уровень полного</source>
+        <translation>Shift full level</translation>
+    </message>
+    <message>
+        <source>Установить уровень пустого</source>
+        <translation>Set empty level</translation>
+    </message>
+    <message>
+        <source>Введите значение пустого</source>
+        <translation>Enter the empty value</translation>
+    </message>
+    <message>
+        <source>Установить уровень полного</source>
+        <translation>Set full level</translation>
+    </message>
+    <message>
+        <source>Введите значение полного</source>
+        <translation>Enter the full value</translation>
+    </message>
+    <message>
+        <source>Установить режим</source>
+        <translation>Set mode</translation>
+    </message>
+    <message>
+        <source>Установить пароль</source>
+        <translation>Set password</translation>
+    </message>
+    <message>
+        <source>Сетевой номер должен быть числом от 0 до 255</source>
+        <translation>The network number must be a number from 0 to 255</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом от 0 до 4294967295</source>
+        <translation>The password must be a number from 0 to 4294967295</translation>
+    </message>
+    <message>
+        <source>Смещение должно быть числом от 0 до 65535</source>
+        <translation>The offset must be a number from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>Уровень должен быть числом от 0 до 4294967295</source>
+        <translation>The level must be a number from 0 to 4294967295</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlPage</name>
+    <message>
+        <source>В ответе содержится температура Т=%1°С и уровень L=%2</source>
+        <translation>The answer contains temperature T=%1°C and level L=%2</translation>
+    </message>
+</context>
 </TS>

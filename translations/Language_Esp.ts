@@ -1540,4 +1540,82 @@ de %1 a %2</translation>
 de %1 a %2</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>Ввести пароль</source>
+        <translation>Introducir contraseña</translation>
+    </message>
+    <message>
+        <source>Введите числовой пароль</source>
+        <translation>Introduzca la contraseña numérica</translation>
+    </message>
+    <message>
+        <source>Запрос состояния</source>
+        <translation>Solicitud de estado</translation>
+    </message>
+    <message>
+        <source>Запросить версию прошивки и серийный номер</source>
+        <translation>Solicitar versión del firmware y número de serie</translation>
+    </message>
+    <message>
+        <source>Сдвинуть уровень пустого</source>
+        <translation>Desplazar el nivel vacío</translation>
+    </message>
+    <message>
+        <source>Введите смещение в у.е.</source>
+        <translation>Introduzca el desplazamiento en unidades</translation>
+    </message>
+    <message>
+        <source>Сдвинуть уровень полного</source>
+        <translation>Desplazar el nivel lleno</translation>
+    </message>
+    <message>
+        <source>Установить уровень пустого</source>
+        <translation>Establecer el nivel vacío</translation>
+    </message>
+    <message>
+        <source>Введите значение пустого</source>
+        <translation>Introduzca el valor de vacío</translation>
+    </message>
+    <message>
+        <source>Установить уровень полного</source>
+        <translation>Establecer el nivel lleno</translation>
+    </message>
+    <message>
+        <source>Введите значение полного</source>
+        <translation>Introduzca el valor de lleno</translation>
+    </message>
+    <message>
+        <source>Установить режим</source>
+        <translation>Establecer modo</translation>
+    </message>
+    <message>
+        <source>Установить пароль</source>
+        <translation>Establecer contraseña</translation>
+    </message>
+    <message>
+        <source>Сетевой номер должен быть числом от 0 до 255</source>
+        <translation>El número de red debe ser un número de 0 a 255</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом от 0 до 4294967295</source>
+        <translation>La contraseña debe ser un número de 0 a 4294967295</translation>
+    </message>
+    <message>
+        <source>Смещение должно быть числом от 0 до 65535</source>
+        <translation>El desplazamiento debe ser un número de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Уровень должен быть числом от 0 до 4294967295</source>
+        <translation>El nivel debe ser un número de 0 a 4294967295</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlPage</name>
+    <message>
+        <source>В ответе содержится температура Т=%1°С и уровень L=%2</source>
+        <translation>La respuesta contiene la temperatura T=%1°C y el nivel L=%2</translation>
+    </message>
+</context>
 </TS>

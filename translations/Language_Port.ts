@@ -1540,4 +1540,82 @@ de %1 a %2</translation>
 de %1 a %2</translation>
     </message>
 </context>
+<context>
+    <name>RemoteCommand</name>
+    <message>
+        <source>Ввести пароль</source>
+        <translation>Inserir senha</translation>
+    </message>
+    <message>
+        <source>Введите числовой пароль</source>
+        <translation>Digite a senha numérica</translation>
+    </message>
+    <message>
+        <source>Запрос состояния</source>
+        <translation>Solicitação de estado</translation>
+    </message>
+    <message>
+        <source>Запросить версию прошивки и серийный номер</source>
+        <translation>Solicitar versão do firmware e número de série</translation>
+    </message>
+    <message>
+        <source>Сдвинуть уровень пустого</source>
+        <translation>Deslocar o nível vazio</translation>
+    </message>
+    <message>
+        <source>Введите смещение в у.е.</source>
+        <translation>Digite o deslocamento em unidades</translation>
+    </message>
+    <message>
+        <source>Сдвинуть уровень полного</source>
+        <translation>Deslocar o nível cheio</translation>
+    </message>
+    <message>
+        <source>Установить уровень пустого</source>
+        <translation>Definir o nível vazio</translation>
+    </message>
+    <message>
+        <source>Введите значение пустого</source>
+        <translation>Digite o valor de vazio</translation>
+    </message>
+    <message>
+        <source>Установить уровень полного</source>
+        <translation>Definir o nível cheio</translation>
+    </message>
+    <message>
+        <source>Введите значение полного</source>
+        <translation>Digite o valor de cheio</translation>
+    </message>
+    <message>
+        <source>Установить режим</source>
+        <translation>Definir modo</translation>
+    </message>
+    <message>
+        <source>Установить пароль</source>
+        <translation>Definir senha</translation>
+    </message>
+    <message>
+        <source>Сетевой номер должен быть числом от 0 до 255</source>
+        <translation>O número de rede deve ser um número de 0 a 255</translation>
+    </message>
+    <message>
+        <source>Пароль должен быть числом от 0 до 4294967295</source>
+        <translation>A senha deve ser um número de 0 a 4294967295</translation>
+    </message>
+    <message>
+        <source>Смещение должно быть числом от 0 до 65535</source>
+        <translation>O deslocamento deve ser um número de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Уровень должен быть числом от 0 до 4294967295</source>
+        <translation>O nível deve ser um número de 0 a 4294967295</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControlPage</name>
+    <message>
+        <source>В ответе содержится температура Т=%1°С и уровень L=%2</source>
+        <translation>A resposta contém a temperatura T=%1°C e o nível L=%2</translation>
+    </message>
+</context>
 </TS>
