@@ -132,9 +132,26 @@ BLE_DATA = ble_data_reply()
 BLE_IDENT = identification_reply(5550001, 215)
 
 
+def tag(address, block):
+    """Input of the tag reader's target: the polled address, then the block."""
+    return bytes([address]) + block
+
+
 def seeds():
     """Target name -> {file name: bytes}."""
     return {
+        "tag_replies": {
+            "settings-reader": tag(7, reply(7, 0xF0, bytes(17) + b"\x01")),
+            "identification": tag(7, identification_reply(4242, 215, address=7)),
+            "identifier-read": tag(7, reply(7, 0x06, b"\x01" + struct.pack("<I", 0xC0FFEE))),
+            "identifier-set": tag(7, reply(7, 0xE1, struct.pack("<I", 255))),
+            "acknowledged": tag(7, reply(7, 0xF8)),
+            "other-address": tag(8, reply(7, 0xF8)),
+            "settings-short": tag(7, reply(7, 0xF0, bytes(16))),
+            "typed-hex": b"FF",
+            "typed-decimal": b"4294967295",
+            "typed-too-long": b"100000000",
+        },
         "ble_data": {
             "linked-38": BLE_DATA,
             "linked-42": ble_data_reply(42, mode=0x00, filt=0x05, temperature=31),
