@@ -128,6 +128,25 @@ IDENT = identification_reply(12345678, 123)
 TABLE = table_reply(LEVELS, VOLUMES)
 
 
+def aq420_readings(angle=35, down=20, up=70, mode=0x11, delay_on=5, delay_off=6, address=4):
+    """Readings reply of the angle sensor, 28 bytes, least significant byte first."""
+    body = bytearray(24)
+    struct.pack_into("<H", body, 1, angle)            # offset 4
+    struct.pack_into("<ii", body, 7, down, up)        # offsets 10 and 14
+    body[17] = mode                                   # offset 20
+    struct.pack_into("<HH", body, 20, delay_on, delay_off)  # offsets 23 and 25
+    return reply(address, 0xF0, bytes(body))
+
+
+AQ420_READINGS = aq420_readings()
+AQ420_IDENT = identification_reply(900004, 123, address=4)
+
+
+def aq420_edits(edited, mode, *texts):
+    """Input of the angle sensor's write target: edited fields, mode, texts."""
+    return bytes([edited, mode]) + "\n".join(texts).encode("utf-8")
+
+
 BLE_DATA = ble_data_reply()
 BLE_IDENT = identification_reply(5550001, 215)
 
@@ -151,6 +170,31 @@ def seeds():
             "typed-hex": b"FF",
             "typed-decimal": b"4294967295",
             "typed-too-long": b"100000000",
+        },
+        "aq420_replies": {
+            "readings-28": AQ420_READINGS,
+            "readings-bucket-master": aq420_readings(angle=120, mode=0x11, delay_on=100),
+            "identification-10": AQ420_IDENT,
+            "firmware-zero": identification_reply(900004, 0, address=4),
+            "too-short-27": AQ420_READINGS[:27],
+            "too-short-9": AQ420_IDENT[:9],
+        },
+        "aq420_reply_assembler": {
+            "readings-two-bursts": chunks((0, 7, AQ420_READINGS[:14], 2),
+                                          (14, 7, AQ420_READINGS[14:], 40)),
+            "echo-then-readings": chunks((0, 18, reply(4, 0xF5) + AQ420_READINGS, 50)),
+            "ident-then-readings": chunks((0, 20, AQ420_IDENT + AQ420_READINGS, 50)),
+            "garbage-first": chunks((0, 3, b"\x00\x3e\x04" + AQ420_IDENT, 50)),
+        },
+        "aq420_writes": {
+            "up-150": aq420_edits(0b00001, 0x00, "150"),
+            "all-bucket": aq420_edits(0b11111, 0x10, "150", "30", "12", "40", "9"),
+            "delays-blade": aq420_edits(0b01100, 0x09, "", "", "12", "99"),
+            "delay-mode-1": aq420_edits(0b00100, 0x00, "", "", "7"),
+            "empty-down": aq420_edits(0b00010, 0x00, "", ""),
+            "address-255": aq420_edits(0b10000, 0x04, "", "", "", "", "255"),
+            "down-above-up": aq420_edits(0b00011, 0x02, "40", "41"),
+            "not-digits": aq420_edits(0b00001, 0x00, "1а5"),
         },
         "ble_data": {
             "linked-38": BLE_DATA,
