@@ -1618,4 +1618,43 @@ from %1 to %2</translation>
         <translation>The answer contains temperature T=%1°C and level L=%2</translation>
     </message>
 </context>
+<context>
+    <name>AQ420Device</name>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Подключен АК-420</source>
+        <translation>AQ420 connected</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Connect a sensor</translation>
+    </message>
+    <message>
+        <source>Заполните пустые поля
+перед записью</source>
+        <translation>Fill in the empty fields
+before writing</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>The network address must be a number
+from 1 to 254</translation>
+    </message>
+    <message>
+        <source>Значение &quot;Низ&quot; не может быть
+больше значения &quot;Верх&quot;</source>
+        <translation>The &quot;Bottom&quot; value cannot be
+greater than the &quot;Top&quot; value</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Some parameters were not written
+Please try again</translation>
+    </message>
+</context>
 </TS>

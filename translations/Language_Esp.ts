@@ -1618,4 +1618,43 @@ de %1 a %2</translation>
         <translation>La respuesta contiene la temperatura T=%1°C y el nivel L=%2</translation>
     </message>
 </context>
+<context>
+    <name>AQ420Device</name>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Подключен АК-420</source>
+        <translation>AQ420 conectado</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Conecte el sensor</translation>
+    </message>
+    <message>
+        <source>Заполните пустые поля
+перед записью</source>
+        <translation>Rellene los campos vacíos
+antes de escribir</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>La dirección de red debe ser un número
+de 1 a 254</translation>
+    </message>
+    <message>
+        <source>Значение &quot;Низ&quot; не может быть
+больше значения &quot;Верх&quot;</source>
+        <translation>El valor &quot;Inferior&quot; no puede ser
+mayor que el valor &quot;Superior&quot;</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Algunos parámetros no se escribieron
+Inténtelo de nuevo</translation>
+    </message>
+</context>
 </TS>

@@ -1618,4 +1618,43 @@ de %1 a %2</translation>
         <translation>A resposta contém a temperatura T=%1°C e o nível L=%2</translation>
     </message>
 </context>
+<context>
+    <name>AQ420Device</name>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Подключен АК-420</source>
+        <translation>AQ420 conectado</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Conecte o sensor</translation>
+    </message>
+    <message>
+        <source>Заполните пустые поля
+перед записью</source>
+        <translation>Preencha os campos vazios
+antes de gravar</translation>
+    </message>
+    <message>
+        <source>Сетевой адрес должен быть числом
+от 1 до 254</source>
+        <translation>O endereço de rede deve ser um número
+de 1 a 254</translation>
+    </message>
+    <message>
+        <source>Значение &quot;Низ&quot; не может быть
+больше значения &quot;Верх&quot;</source>
+        <translation>O valor &quot;Inferior&quot; não pode ser
+maior que o valor &quot;Superior&quot;</translation>
+    </message>
+    <message>
+        <source>Некоторые параметры не были записаны
+Повторите</source>
+        <translation>Alguns parâmetros não foram gravados
+Tente novamente</translation>
+    </message>
+</context>
 </TS>
