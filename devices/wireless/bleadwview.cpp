@@ -279,12 +279,15 @@ void BLEAdwView::showOnCalibrationTile(const BLEAdwModel &model)
         tile->setLabel4Text(QString());
         return;
     }
-    tile->setLabel3Text(BleReplies::isCalibrated(r.empty, r.full) ? text("Калиброван")
-                                                                  : text("Не калиброван"));
+    tile->setLabel3Text(BleReplies::isCalibrated(r.empty, r.full)
+                            ? text(QT_TRANSLATE_NOOP("BLEDevice", "Калиброван"))
+                            : text(QT_TRANSLATE_NOOP("BLEDevice", "Не калиброван")));
     const StabilityWindow::Verdict verdict = m_stability.add(r.raw);
     if (verdict == StabilityWindow::None)
         return;
-    tile->setLabel4Text(verdict == StabilityWindow::Stable ? text("Стабилен") : text("Не стабилен"));
+    tile->setLabel4Text(verdict == StabilityWindow::Stable
+                            ? text(QT_TRANSLATE_NOOP("BLEDevice", "Стабилен"))
+                            : text(QT_TRANSLATE_NOOP("BLEDevice", "Не стабилен")));
     tile->setWindowColour(QColor(verdict == StabilityWindow::Stable             ? 0x00A778
                                  : verdict == StabilityWindow::SlightlyUnstable ? 0xDDB306
                                                                                 : 0xE32323));
