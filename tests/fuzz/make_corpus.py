@@ -324,6 +324,21 @@ def seeds():
             "one-column": csv(*[str(l) for l in LEVELS]),
             "lf-only": csv(*TABLE_ROWS, end="\n"),
         },
+        # Command, mode and filtration bytes, then the address line and the
+        # value; the whole input is also read as a pasted answer.
+        "remote_answer": {
+            "answer-frost": b"3e0106f6ffff",
+            "answer-upper-with-crc": b"3E0506190A01c3",
+            "answer-prefix-elsewhere": b"ab3e06140a00",
+            "answer-short": b"3e0106140a",
+            "status-address-1": bytes([1, 0, 0]) + b"1",
+            "password-largest": bytes([0, 0, 0]) + b"255\n4294967295",
+            "password-too-large": bytes([8, 0, 0]) + b"1\n4294967296",
+            "offset-too-large": bytes([3, 0, 0]) + b"1\n65536",
+            "address-300": bytes([1, 0, 0]) + b"300",
+            "mode-rs232": bytes([7, 5, 3]) + b"1",
+            "mode-out-of-list": bytes([7, 0xFF, 9]) + b"1",
+        },
         # Every byte of the search answer is one address.
         "address_list": {
             "one": b"\x01",
