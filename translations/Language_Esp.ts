@@ -1564,7 +1564,7 @@ de %1 a %2</translation>
     </message>
     <message>
         <source>Введите смещение в у.е.</source>
-        <translation>Introduzca el desplazamiento en unidades</translation>
+        <translation>Desplazamiento en unidades</translation>
     </message>
     <message>
         <source>Сдвинуть уровень полного</source>

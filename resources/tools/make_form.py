@@ -621,8 +621,9 @@ def build_wired_tag(stack):
 def build_remote_control(stack):
     p = page(stack, "RemoteControl")
     title(p, "label_TitleRC", (40, 104, 720, 32), "ДИСТАНЦИОННОЕ УПРАВЛЕНИЕ", 18)
-    caption(p, "label_CmdRC", (40, 150, 335, 30), "Команда", 14)
-    combo(p, "comboBoxRemoteControl", (380, 150, 380, 30))
+    # the command list is as wide as the longest command needs
+    caption(p, "label_CmdRC", (40, 150, 150, 30), "Команда", 14)
+    combo(p, "comboBoxRemoteControl", (200, 150, 560, 30))
     caption(p, "label_1RC", (40, 194, 335, 30), "Удаленнный сетевой номер", 14)
     lineedit(p, "lineEditNetNumRemoteControl", (380, 194, 120, 30), "1", maxLength=3)
     caption(p, "label_2RC", (40, 238, 335, 30), "Введите числовой пароль", 14)

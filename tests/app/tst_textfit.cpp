@@ -9,6 +9,7 @@
 #include "calibration/engineermenuqdialog.h"
 #include "calibration/litertopercent.h"
 #include "calibration/widgettar.h"
+#include "devices/fls/remotecommand.h"
 #include "devices/fls/security.h"
 #include "devices/wireless/adwertdialog.h"
 #include "devices/wireless/bleadwview.h"
@@ -19,6 +20,7 @@
 #include "tsfile.h"
 #include "ui_configurator.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QDirIterator>
 #include <QPushButton>
@@ -34,6 +36,8 @@
 
 namespace {
 const char *const kTsFiles[] = {"Language_Eng.ts", "Language_Port.ts", "Language_Esp.ts"};
+// A list's text starts after its 6 px padding and ends before its 22 px arrow.
+constexpr int kComboArrowAndPadding = 6 + 22 + 4;
 
 QString translated(const char *context, const char *source)
 {
@@ -610,6 +614,46 @@ private slots:
         apart({form->label_SerNumName, form->label_SerNumVal, form->label_FirmwareName,
                form->label_FirmwareVal, form->groupBox, form->scrollAreaBtnsDevices,
                form->pushButtonService, form->pushButton_Help});
+        for (const QString &problem : qAsConst(problems))
+            qInfo().noquote() << problem;
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 texts do not show whole")
+                                                    .arg(problems.size())));
+    }
+
+    // The remote-control page's prompts in their label, and its commands,
+    // modes and filtration levels in their lists (the drop-down arrow takes
+    // the right end of a list).
+    void remoteControlTexts()
+    {
+        applyLanguage();
+        Ui::Configurator *form = m_window->form();
+        QStringList problems;
+        QLabel *prompt = form->label_2RC;
+        const QString kept = prompt->text();
+        prompt->ensurePolished();
+        for (int command = 0; command < RemoteCommand::CommandCount; ++command) {
+            if (RemoteCommand::prompt(command).isEmpty())
+                continue;
+            prompt->setText(RemoteCommand::prompt(command));
+            problems << labelProblems(*prompt, *m_window);
+        }
+        prompt->setText(kept);
+        const std::pair<QComboBox *, QStringList> lists[] = {
+            {form->comboBoxRemoteControl, RemoteCommand::commandTexts()},
+            {form->comboBoxModeRemoteControl, RemoteCommand::modeTexts()},
+            {form->comboBoxFiltrRemoteControl, RemoteCommand::filtrationTexts()}};
+        for (const auto &list : lists) {
+            list.first->ensurePolished();
+            const QFontMetrics metrics(list.first->font());
+            const int room = list.first->width() - kComboArrowAndPadding;
+            for (const QString &text : list.second) {
+                if (metrics.horizontalAdvance(text) > room)
+                    problems << QStringLiteral("%1 \"%2\" needs %3, has %4")
+                                    .arg(list.first->objectName(), text)
+                                    .arg(metrics.horizontalAdvance(text))
+                                    .arg(room);
+            }
+        }
         for (const QString &problem : qAsConst(problems))
             qInfo().noquote() << problem;
         QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 texts do not show whole")
