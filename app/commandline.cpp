@@ -24,11 +24,12 @@ void describe(QCommandLineParser &parser)
     parser.addOption({QStringLiteral("demo"),
                       QStringLiteral("Starts an emulated sensor line inside the tool.")});
     parser.addOption({QStringLiteral("demo-device"),
-                      QStringLiteral("A sensor, base station or tag reader of the demo line, "
-                                     "KIND@ADDRESS[:key=value,...], e.g. kv510@1, "
-                                     "ble@1:battery=36, the advertising base "
-                                     "'ble@1:fw=230,adv=KV_100001/5;KV_100002/6' or "
-                                     "tag@7:mode=1,id=0xFF (repeatable; default kv510@1)."),
+                      QStringLiteral("A sensor, base station, angle sensor or tag reader of "
+                                     "the demo line, KIND@ADDRESS[:key=value,...], e.g. "
+                                     "kv510@1, ble@1:battery=36, the advertising base "
+                                     "'ble@1:fw=230,adv=KV_100001/5;KV_100002/6', "
+                                     "aq420@4:angle=35,mode=0x10 or tag@7:mode=1,id=0xFF "
+                                     "(repeatable; default kv510@1)."),
                       QStringLiteral("DEVICE")});
 }
 

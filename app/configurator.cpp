@@ -474,7 +474,7 @@ void Configurator::parceDataFromCOMPort()
     // Several sensors answer the search one after another, and a converter
     // may hand their bytes over in two bursts: take the answer once the line
     // has settled.
-    if ((m_isFLS || m_isBLE || m_isWiredTag) && m_step == Protocol::Step::Search
+    if ((m_isFLS || m_isBLE || m_isAQ420 || m_isWiredTag) && m_step == Protocol::Step::Search
         && !m_receive->quietFor(ReplyAssembler::kSettleTime))
         return;
     int drained = 0;

@@ -41,6 +41,7 @@ void Configurator::on_pushBtnBackRemoteControl_clicked()
 {
     // The page stopped the poll; it resumes for a device that is connected.
     if (m_isFLS || m_isBLE || m_isAQ420 || m_isWiredTag)
-        SharedTimers::pollTimer()->start(PollTiming::kPollInterval);
+        SharedTimers::pollTimer()->start(m_isAQ420 ? PollTiming::kAnglePollInterval
+                                                   : PollTiming::kPollInterval);
     setParentForGroupBoxSerPort(activeDevicePage());
 }
