@@ -1,5 +1,6 @@
 #include "deviceconfig.h"
 
+#include "aq420config.h"
 #include "baseconfig.h"
 #include "configparsing.h"
 #include "tagconfig.h"
@@ -81,6 +82,7 @@ QStringList DeviceConfig::keys()
 QStringList DeviceConfig::kindNames()
 {
     return SensorKinds::names() << QLatin1String(BaseConfig::kKindName)
+                                << QLatin1String(Aq420Config::kKindName)
                                 << QLatin1String(TagConfig::kKindName);
 }
 
@@ -93,6 +95,8 @@ std::optional<DeviceConfig> DeviceConfig::parse(const QString &text, QString *er
     if (at >= 0 && !kind) {
         if (ConfigParsing::kindOf(whole) == QLatin1String(BaseConfig::kKindName))
             fail(error, QStringLiteral("'%1' is a base station, not a wired sensor").arg(whole));
+        else if (Aq420Config::describes(whole))
+            fail(error, QStringLiteral("'%1' is an angle sensor, not a wired sensor").arg(whole));
         else
             fail(error, QStringLiteral("unknown device kind '%1' in '%2' (known: %3)")
                             .arg(whole.left(at), whole, kindNames().join(QLatin1String(", "))));

@@ -1,5 +1,5 @@
-// volmar-emulator: Volmar wired fuel level sensors, BLE base stations and tag
-// readers on a virtual RS-485 line.
+// volmar-emulator: Volmar wired fuel level sensors, BLE base stations, AQ420
+// angle sensors and tag readers on a virtual RS-485 line.
 // The first line on standard output is the port the tool should open; commands
 // typed on standard input inject faults, move levels and dump the state.
 
@@ -78,8 +78,8 @@ std::optional<qint64> integerOption(const QCommandLineParser &parser, const QStr
 QString deviceHelp()
 {
     return QStringLiteral(
-        "Emulated Volmar wired fuel level sensors, BLE base stations and tag readers on\n"
-        "a virtual RS-485 line.\n"
+        "Emulated Volmar wired fuel level sensors, BLE base stations, AQ420 angle sensors\n"
+        "and tag readers on a virtual RS-485 line.\n"
         "\n"
         "Without --serial the line is a pseudo-terminal (POSIX systems only; on Windows\n"
         "install a virtual COM port pair and start with --serial on one end of it).\n"
@@ -99,11 +99,17 @@ QString deviceHelp()
         "  tag reader: %7\n"
         "    keys: %8  (mode bit 0: reader; 0: the device is a tag)\n"
         "  e.g. --device tag@7:mode=1,serial=4242,id=0xFF\n"
+        "  angle sensor: %9\n"
+        "    keys: %10\n"
+        "    (mode 0x00, 0x02, 0x04: modes 1-3, 0x08 blade, 0x10 bucket, bit 0 master;\n"
+        "    frozen=1 echoes changes and keeps its settings)\n"
+        "  e.g. --device aq420@4:angle=35,up=80,down=10,mode=0x10\n"
         "\n%6")
         .arg(QLatin1String(kDefaultDevice), SensorKinds::names().join(QLatin1String(", ")),
              DeviceConfig::keys().join(QLatin1String(", ")), QLatin1String(BaseConfig::kKindName),
              BaseConfig::keys().join(QLatin1String(", ")), LineConsole::help())
-        .arg(QLatin1String(TagConfig::kKindName), TagConfig::keys().join(QLatin1String(", ")));
+        .arg(QLatin1String(TagConfig::kKindName), TagConfig::keys().join(QLatin1String(", ")))
+        .arg(QLatin1String(Aq420Config::kKindName), Aq420Config::keys().join(QLatin1String(", ")));
 }
 
 } // namespace
