@@ -1,6 +1,6 @@
 // Renders the main pages of the tool offscreen into PNG files for the
-// README: the wired, wireless and tag reader pages run against the built-in
-// emulated sensor line.
+// README: the wired, wireless, tag reader and angle sensor pages run against
+// the built-in emulated sensor line.
 #include "app/configurator.h"
 #include "app/startupoptions.h"
 #include "app/filedialogs.h"
@@ -136,5 +136,17 @@ int main(int argc, char *argv[])
     tag.form()->pushButtonReadIDWT->click();
     waitFor(200);
     save(tag, outDir, QStringLiteral("tag-reader.png"));
+    tag.close();
+
+    // The angle sensor on a tipper in mode 2 with the master bit set.
+    StartupOptions angle;
+    angle.demo = true;
+    angle.demoDevices =
+        QStringList{QStringLiteral("aq420@4:angle=35,up=70,down=20,mode=0x03,serial=420017,fw=123")};
+    Configurator aq420(angle);
+    aq420.show();
+    aq420.connectDevice(QStringLiteral("aq420"));
+    waitFor(5000); // search, readings and identification at the angle sensor's pace
+    save(aq420, outDir, QStringLiteral("angle-sensor.png"));
     return 0;
 }
