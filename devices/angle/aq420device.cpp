@@ -413,6 +413,10 @@ void AQ420Device::addressChosen(int index)
     m_appliedMode.reset();
     m_identification.reset();
     m_firstConnection = true;
+    // What was typed for the sensor shown before is not written to this one.
+    m_edits = Aq420Edits();
+    hideBirds();
+    ui->lineEdit_NetNumAQ420->setText(QString::number(address()));
     emit copyQueueSurveyDevice(index);
 }
 

@@ -316,6 +316,34 @@ private slots:
         QVERIFY(!m_page->isWriting());
     }
 
+    // Of two sensors the one chosen is polled and shown; what was typed for
+    // the other is not kept for it.
+    void secondSensorChosen()
+    {
+        QCOMPARE(feed(QByteArray::fromHex("0406"), Protocol::Step::Search), Cmd::ReadSettings);
+        QCOMPARE(ui->label_ListDevAQ420->text(), QStringLiteral("4,6"));
+        readings(Readings());
+        ui->lineEditAQ420Up->setText(QStringLiteral("150"));
+        m_page->fieldEdited(Aq420Field::Up);
+        QSignalSpy polled(m_page, &AQ420Device::copyQueueSurveyDevice);
+        m_page->addressChosen(1);
+        QCOMPARE(polled.takeFirst().at(0).toInt(), 1);
+        QCOMPARE(int(m_page->address()), 6);
+        QCOMPARE(ui->lineEdit_NetNumAQ420->text(), QStringLiteral("6"));
+        QVERIFY(!m_page->isEdited(Aq420Field::Up));
+        Readings first;
+        first.angle = 10;
+        QCOMPARE(feed(readingsReply(first), Cmd::ReadSettings), Cmd::ReadSettings); // not polled
+        Readings second;
+        second.address = 6;
+        second.angle = 77;
+        second.up = 90;
+        readings(second);
+        QCOMPARE(ui->label_AngleValAQ420->text(), QStringLiteral("77°"));
+        QCOMPARE(ui->lineEditAQ420Up->text(), QStringLiteral("90"));
+        QCOMPARE(m_page->readBack().address, 6);
+    }
+
     // A silent sensor sends the page back to the search; the next
     // connection is logged again.
     void silenceResetsThePage()
