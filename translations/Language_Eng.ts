@@ -1657,4 +1657,15 @@ greater than the &quot;Top&quot; value</translation>
 Please try again</translation>
     </message>
 </context>
+<context>
+    <name>FirmwareExchange</name>
+    <message>
+        <source>Прошивка не обновлена</source>
+        <translation>Firmware not updated</translation>
+    </message>
+    <message>
+        <source>Прошивка успешно обновлена</source>
+        <translation>Firmware updated successfully</translation>
+    </message>
+</context>
 </TS>

@@ -1657,4 +1657,15 @@ mayor que el valor &quot;Superior&quot;</translation>
 Inténtelo de nuevo</translation>
     </message>
 </context>
+<context>
+    <name>FirmwareExchange</name>
+    <message>
+        <source>Прошивка не обновлена</source>
+        <translation>Firmware no actualizado</translation>
+    </message>
+    <message>
+        <source>Прошивка успешно обновлена</source>
+        <translation>Firmware actualizado correctamente</translation>
+    </message>
+</context>
 </TS>

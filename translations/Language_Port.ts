@@ -1657,4 +1657,15 @@ maior que o valor &quot;Superior&quot;</translation>
 Tente novamente</translation>
     </message>
 </context>
+<context>
+    <name>FirmwareExchange</name>
+    <message>
+        <source>Прошивка не обновлена</source>
+        <translation>Firmware não atualizado</translation>
+    </message>
+    <message>
+        <source>Прошивка успешно обновлена</source>
+        <translation>Firmware atualizado com sucesso</translation>
+    </message>
+</context>
 </TS>
