@@ -154,6 +154,7 @@ Configurator::Configurator(const StartupOptions &options, QWidget *parent)
         page->hide(); // page objects hold logic; the form shows their widgets
     loadPictures();
     initUIRC();
+    wireFirmwareUpdate();
 
     m_logTimer = new QTimer(this);
     m_markTimer = new QTimer(this);
@@ -444,6 +445,8 @@ quint8 Configurator::activeStep() const
 
 void Configurator::getDataFromPort(QByteArray &data)
 {
+    if (firmwareUpdateTakes(data))
+        return;
     m_receive->received(data);
 }
 
@@ -727,7 +730,9 @@ void Configurator::slotServiceBtn()
         SharedTimers::portScanTimer()->stop();
         if (m_isBLE)
             setParentForGroupBoxSerPort(ui->UpdateFWBLE);
-        else if (!connected)
+        else if (m_isFLS && m_fls->firmwareUpdateOffered())
+            m_fls->setFirmWareToDevice();
+        else
             DynamicQDialog::show(this, tr("Подключите датчик"));
         return;
     }
@@ -928,6 +933,7 @@ void Configurator::disconnectKind(DeviceKind kind)
     switch (kind) {
     case DeviceKind::FLS:
         m_isFLS = false;
+        m_fls->abortFirmwareUpdate();
         m_fls->resetSettingToDefault();
         break;
     case DeviceKind::BLE:

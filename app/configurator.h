@@ -288,6 +288,10 @@ private:
     // Advice when smoothing is on, then the confirmation, then the command.
     void askLevelPoint(bool full, int smoothing);
     bool activeSensorConnected() const;
+    // Firmware update of a wired sensor (configuratorfirmware.cpp): while it
+    // runs the port's bytes go to it, not to the receive buffer.
+    void wireFirmwareUpdate();
+    bool firmwareUpdateTakes(const QByteArray &data);
     bool hasAnyPort() const;
     QString chosenPortName() const;
     void applyPortBox(const PortList::BoxContents &box);

@@ -22,9 +22,11 @@ QString FileDialogs::saveFileName(QWidget *parent, const QString &caption, const
     return QFileDialog::getSaveFileName(parent, caption, QStringLiteral("/"), filter);
 }
 
-QString FileDialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString FileDialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                  const QString &folder)
 {
     if (provider())
         return provider()(Kind::Open, caption);
-    return QFileDialog::getOpenFileName(parent, caption, QStringLiteral("/"), filter);
+    return QFileDialog::getOpenFileName(parent, caption,
+                                        folder.isEmpty() ? QStringLiteral("/") : folder, filter);
 }

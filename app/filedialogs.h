@@ -15,6 +15,8 @@ public:
     using Provider = std::function<QString(Kind kind, const QString &caption)>;
 
     static QString saveFileName(QWidget *parent, const QString &caption, const QString &filter);
-    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter);
+    // `folder` is where the dialog starts; empty: the root.
+    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                const QString &folder = QString());
     static void setProvider(Provider provider);
 };

@@ -75,15 +75,18 @@ int FirmwareExchange::progressMaximum(int fileSize, const FirmwareModel &model)
     return (fileSize - model.imageStart) / Bootloader::kWriteBlockSize + model.headerBlocks + 20;
 }
 
+bool FirmwareExchange::holdsImage(const QByteArray &file, const FirmwareModel &model)
+{
+    if (model.kv260)
+        return !file.isEmpty();
+    return model.imageStart >= Bootloader::kHeaderSize && model.startAddress >= Bootloader::kImageBase
+           && file.size() > model.imageStart;
+}
+
 bool FirmwareExchange::start(const QByteArray &file, const FirmwareModel &model)
 {
     abort();
-    // The configuration bytes come from the header and the image follows
-    // it: a file without both would write garbage where the firmware goes.
-    const bool usable = model.kv260 ? !file.isEmpty()
-                                    : model.imageStart >= Bootloader::kHeaderSize
-                                          && model.startAddress >= Bootloader::kImageBase
-                                          && file.size() > model.imageStart;
+    const bool usable = holdsImage(file, model);
     if (!usable) {
         emit finished(false, tr("Прошивка не обновлена"));
         return false;

@@ -70,6 +70,10 @@ public:
     bool start(const QByteArray &file, const FirmwareModel &model);
     bool isRunning() const { return m_step != Step::Idle; }
     static int progressMaximum(int fileSize, const FirmwareModel &model);
+    // Whether the file holds an image for the model: the configuration bytes
+    // come from the header and the image follows it, so a file without both
+    // would write garbage where the firmware goes.
+    static bool holdsImage(const QByteArray &file, const FirmwareModel &model);
 
 public slots:
     void receive(const QByteArray &bytes);

@@ -66,6 +66,7 @@ FLSDevice::FLSDevice(Ui::Configurator *form, QSerialPort *port, QWidget *parent)
     m_tableView->hide();
     m_caption->hide();
     setVisibleReadings(false);
+    setupFirmwareUpdate();
 }
 
 // ---------------------------------------------------------------- accessors

@@ -12,6 +12,7 @@
 #include <optional>
 
 class DeviceLink;
+class FirmwareUpdate;
 class QLabel;
 class QSerialPort;
 class QStandardItemModel;
@@ -90,6 +91,10 @@ public:
     void setDeviceConnected(bool connected);
     int polledIndex() const;
     DeviceLink *link() const { return m_link; }
+    FirmwareUpdate *firmwareUpdate() const { return m_firmwareUpdate; }
+    // Offered while a sensor answers, and after an update that failed: such
+    // a sensor may have no firmware left to answer with.
+    bool firmwareUpdateOffered() const;
     QLabel *statusLabel() const { return m_status; }
     QLabel *statusLabelUp() const { return m_statusUp; }
     const Record &record(int index) const { return m_records.at(size_t(index)); }
@@ -170,6 +175,14 @@ public slots:
     void setLitrGallon();
     void functionSwLiterPercent();
     void sendResetDevice(quint8 netnum);
+
+    // Firmware update of the sensor (flsfirmware.cpp).
+    void setFirmWareToDevice();
+    void abortFirmwareUpdate();
+    void setInvisibleProgressBarFirmware();
+    void setVisibleLabelBadFirmW();
+    void setInVisibleLabelBadFirmW();
+    void showErrorUpdateFirmware();
     int getStateSwAngle() const { return m_stateAngle; }
     void setStateSwAngle(int state) { m_stateAngle = state; }
     int getStateSwInvers() const { return m_stateInvers; }
@@ -200,6 +213,9 @@ signals:
     void tableValueRead(int value, int row, int column, bool *accepted);
 
 private:
+    void setupFirmwareUpdate();
+    void releaseForFirmwareUpdate();
+    void resumeAfterFirmwareUpdate();
     quint8 takeSearchAnswer(const QByteArray &block);
     // Length of a whole reply at the start of the bytes; 0 when none is.
     static int leadingReplyLength(const QByteArray &bytes);
@@ -224,6 +240,7 @@ private:
     Ui::Configurator *ui;
     QSerialPort *m_port;
     DeviceLink *m_link;
+    FirmwareUpdate *m_firmwareUpdate = nullptr;
     quint8 m_netnum = 0;
     std::optional<quint8> m_followAddress;
     std::array<Record, kMaxSensors> m_records;
