@@ -16,6 +16,7 @@ constexpr quint32 kSerialBase = 700000;    // default serial number = base + add
 constexpr int kMaxLevel10Bit = 1023;       // mode bit 7 clear
 constexpr int kMaxLevel12Bit = 4095;       // mode bit 7 set
 constexpr quint8 kResolutionBit = 0x80;   // mode byte, bit 7
+constexpr qint64 kMaxAutoCycle = 60 * 1000; // ms
 
 bool applyKey(DeviceConfig &config, const QString &key, const QString &value, const QString &whole,
               QString *error)
@@ -47,6 +48,13 @@ bool applyKey(DeviceConfig &config, const QString &key, const QString &value, co
     }
     if (key == QLatin1String("password"))
         return read.integer(&config.password, 0, u32Max);
+    if (key == QLatin1String("autocycle")) {
+        qint64 ms = 0;
+        if (!read.integer(&ms, 0, kMaxAutoCycle))
+            return false;
+        config.autoCycle = std::chrono::milliseconds(ms);
+        return true;
+    }
     return fail(error, QStringLiteral("unknown key '%1' in '%2' (known: %3)")
                            .arg(key, whole, DeviceConfig::keys().join(QLatin1String(", "))));
 }
@@ -76,7 +84,7 @@ QStringList DeviceConfig::keys()
             QStringLiteral("noise"),  QStringLiteral("drift"), QStringLiteral("temp"),
             QStringLiteral("mode"),   QStringLiteral("settings"), QStringLiteral("empty"),
             QStringLiteral("full"),   QStringLiteral("lamp"),  QStringLiteral("out"),
-            QStringLiteral("password"), QStringLiteral("seed")};
+            QStringLiteral("password"), QStringLiteral("seed"), QStringLiteral("autocycle")};
 }
 
 QStringList DeviceConfig::kindNames()

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <chrono>
 #include <optional>
 
 // What one emulated sensor starts with, written on the command line and in the
@@ -31,6 +32,9 @@ struct DeviceConfig
     std::optional<int> level;       // set point as a level; derives the CNT
     std::optional<qint32> cnt;      // set point as a raw count
     std::optional<quint32> seed;    // noise generator; the line picks one otherwise
+    // > 0: the sensor power-cycles itself this long after each reset (0x88),
+    // as a user would for a firmware update.
+    std::chrono::milliseconds autoCycle{0};
 
     // The defaults of a kind at an address (serial number 700000 + address).
     static DeviceConfig defaults(SensorKind kind, quint8 address);

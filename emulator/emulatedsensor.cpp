@@ -66,7 +66,10 @@ EmulatedSensor::EmulatedSensor(const DeviceConfig &config, quint32 seed)
       m_output(config.output),
       m_password(config.password),
       m_tank(config.empty, config.full, config.mode, config.noisePercent, config.driftPercent,
-             config.temperature, config.seed.value_or(seed))
+             config.temperature, config.seed.value_or(seed)),
+      m_autoCycle(config.autoCycle),
+      m_bootloader(config.kind == SensorKind::Kv260 ? EmulatedBootloader::Protocol::Kv260
+                                                     : EmulatedBootloader::Protocol::St)
 {
     if (config.cnt)
         m_tank.setCnt(*config.cnt);
@@ -249,5 +252,132 @@ QJsonObject EmulatedSensor::state() const
         {QStringLiteral("tablesSent"), tableRepliesSent()},
         {QStringLiteral("tableLevels"), SensorTable::json(m_table.levels)},
         {QStringLiteral("tableVolumes"), SensorTable::json(m_table.volumes)},
+    };
+}
+
+void EmulatedSensor::restarted(LineTime at)
+{
+    advance(at);
+    m_cycle.mode = BootMode::Restarting;
+    m_cycle.until = at + kRestartTime;
+    m_cycle.cycleAt.reset();
+    if (m_autoCycle.count() > 0)
+        m_cycle.cycleAt = at + m_autoCycle;
+}
+
+void EmulatedSensor::powerCycle(LineTime at)
+{
+    advance(at);
+    m_cycle = Cycle{};
+    m_cycle.mode = BootMode::Window;
+    m_cycle.until = at + kBootWindow;
+    m_bootloader.restart();
+    ++m_powerCycles;
+}
+
+EmulatedSensor::Cycle EmulatedSensor::cycleAt(LineTime at) const
+{
+    Cycle cycle = m_cycle;
+    if (cycle.cycleAt && at >= *cycle.cycleAt) {
+        cycle.mode = BootMode::Window;
+        cycle.until = *cycle.cycleAt + kBootWindow;
+        cycle.cycleAt.reset();
+        cycle.quietUntil.reset();
+        cycle.powerCycled = true;
+    }
+    if (cycle.mode == BootMode::Restarting && at >= cycle.until)
+        cycle.mode = BootMode::Running;
+    if (cycle.mode == BootMode::Window && at >= cycle.until)
+        cycle.mode = m_bootloader.hasApplication() ? BootMode::Running : BootMode::Waiting;
+    if (cycle.mode == BootMode::Bootloader && cycle.quietUntil && at >= *cycle.quietUntil) {
+        cycle.mode = BootMode::Running;
+        cycle.quietUntil.reset();
+        cycle.quietRanOut = true;
+    }
+    return cycle;
+}
+
+void EmulatedSensor::advance(LineTime at)
+{
+    Cycle cycle = cycleAt(at);
+    if (cycle.powerCycled) {
+        m_bootloader.restart();
+        ++m_powerCycles;
+    }
+    if (cycle.quietRanOut)
+        m_bootloader.quietElapsed();
+    cycle.powerCycled = false;
+    cycle.quietRanOut = false;
+    m_cycle = cycle;
+}
+
+EmulatedSensor::BootMode EmulatedSensor::bootMode(LineTime at) const
+{
+    return cycleAt(at).mode;
+}
+
+EmulatedBootloader::Answer EmulatedSensor::bootByte(quint8 byte, LineTime at)
+{
+    advance(at);
+    switch (m_cycle.mode) {
+    case BootMode::Window:
+    case BootMode::Waiting: {
+        const EmulatedBootloader::Answer answer = m_bootloader.feed(byte);
+        if (m_bootloader.isSynced())
+            m_cycle.mode = BootMode::Bootloader;
+        return answer;
+    }
+    case BootMode::Bootloader: {
+        m_cycle.quietUntil.reset();
+        const EmulatedBootloader::Answer answer = m_bootloader.feed(byte);
+        if (m_bootloader.isFinished())
+            m_cycle.mode = BootMode::Running;
+        else if (const auto quiet = m_bootloader.quietLimit())
+            m_cycle.quietUntil = at + *quiet;
+        return answer;
+    }
+    case BootMode::Running:
+    case BootMode::Restarting:
+        break;
+    }
+    return {};
+}
+
+QString EmulatedSensor::bootModeName(BootMode mode)
+{
+    switch (mode) {
+    case BootMode::Running:
+        return QStringLiteral("running");
+    case BootMode::Restarting:
+        return QStringLiteral("restarting");
+    case BootMode::Window:
+        return QStringLiteral("window");
+    case BootMode::Waiting:
+        return QStringLiteral("waiting");
+    case BootMode::Bootloader:
+        return QStringLiteral("bootloader");
+    }
+    return {};
+}
+
+QJsonObject EmulatedSensor::bootState(LineTime at) const
+{
+    const Cycle cycle = cycleAt(at);
+    // A go whose quiet wait ran out since the last byte has started the application.
+    const bool application = m_bootloader.hasApplication() || cycle.quietRanOut;
+    const auto started = cycle.quietRanOut ? std::optional<quint32>(EmulatedBootloader::kResetVector)
+                                           : m_bootloader.startAddress();
+    const auto number = [](const std::optional<quint32> &value) {
+        return value ? QJsonValue(double(*value)) : QJsonValue();
+    };
+    return QJsonObject{
+        {QStringLiteral("mode"), bootModeName(cycle.mode)},
+        {QStringLiteral("application"), application},
+        {QStringLiteral("writes"), m_bootloader.writes()},
+        {QStringLiteral("lastAddress"), number(m_bootloader.lastAddress())},
+        {QStringLiteral("startAddress"), number(started)},
+        {QStringLiteral("kv260"), m_bootloader.protocol() == EmulatedBootloader::Protocol::Kv260},
+        {QStringLiteral("autocycleMs"), qint64(m_autoCycle.count())},
+        {QStringLiteral("powerCycles"), m_powerCycles + (cycle.powerCycled ? 1 : 0)},
     };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bootloader.h"
 #include "deviceconfig.h"
 #include "emulateddevice.h"
 #include "passwordlock.h"
@@ -11,9 +12,18 @@
 #include <QtGlobal>
 
 #include <chrono>
+#include <optional>
 
 // One wired fuel level sensor: its settings, its calibration, its password and
 // the tank it measures. It answers request frames the way the real sensor does.
+//
+// Its life cycle, on the line's clock: running (answering frames); after the
+// reset 0x88 restarting, deaf for kRestartTime; after a power cycle in its
+// boot window, where the ROM bootloader takes a knock 0x7F and ignores every
+// other byte. A window that closes without a knock runs the application, or,
+// when an update erased it and did not finish, leaves the sensor waiting for
+// a knock for good. A finished update (go, KV260 completion) runs the
+// application again with the same address and settings.
 class EmulatedSensor : public EmulatedDevice
 {
 public:
@@ -21,6 +31,17 @@ public:
     using TableColumn = SensorTable::Column;
     // A reset sensor hears nothing while it reboots.
     static constexpr std::chrono::milliseconds kRestartTime{300};
+    // After power-on the ROM bootloader takes a knock for this long.
+    static constexpr std::chrono::milliseconds kBootWindow{1000};
+
+    enum class BootMode {
+        Running,    // the application answers frames
+        Restarting, // rebooting after 0x88
+        Window,     // just powered on: a knock enters the bootloader
+        Waiting,    // no application to run: only a knock is heard
+        Bootloader, // talking to the tool
+    };
+    using LineTime = std::chrono::nanoseconds; // the line's clock
 
     EmulatedSensor(const DeviceConfig &config, quint32 seed);
 
@@ -69,7 +90,38 @@ public:
 
     QJsonObject state() const override;
 
+    // The reset (0x88) taken at `at`; with autoCycle() set the sensor
+    // power-cycles itself that long after it.
+    void restarted(LineTime at);
+    void powerCycle(LineTime at);
+    BootMode bootMode(LineTime at) const;
+    static QString bootModeName(BootMode mode);
+    bool hearsFrames(LineTime at) const { return bootMode(at) == BootMode::Running; }
+    // A byte off the line while the ROM listens (window, waiting, bootloader);
+    // what to answer and after how much work.
+    EmulatedBootloader::Answer bootByte(quint8 byte, LineTime at);
+    std::chrono::milliseconds autoCycle() const { return m_autoCycle; }
+    int powerCycles() const { return m_powerCycles; }
+    const EmulatedBootloader &bootloader() const { return m_bootloader; }
+    // The sensor's memory, as the bootloader wrote it (see EmulatedBootloader::memory).
+    QByteArray memory(quint32 start, int length) const { return m_bootloader.memory(start, length); }
+    // {"mode", "application", "writes", "lastAddress", "startAddress", "kv260",
+    // "autocycleMs", "powerCycles"} as they stand at `at`.
+    QJsonObject bootState(LineTime at) const;
+
 private:
+    // Where the life cycle stands; bootMode() works out what time has done to it since.
+    struct Cycle {
+        BootMode mode = BootMode::Running;
+        LineTime until{0};                  // Restarting: rebooted; Window: closes
+        std::optional<LineTime> cycleAt;    // the power cycle autoCycle asked for
+        std::optional<LineTime> quietUntil; // go without address: the application starts
+        bool powerCycled = false;           // cycleAt was reached
+        bool quietRanOut = false;           // quietUntil was reached
+    };
+    Cycle cycleAt(LineTime at) const;
+    void advance(LineTime at);
+
     QByteArray readingsReply();
     QByteArray identificationReply() const;
     QByteArray tableReply() const;
@@ -91,4 +143,8 @@ private:
     int m_horizonCalibrations = 0;
     int m_resets = 0;
     SensorTable m_table;
+    std::chrono::milliseconds m_autoCycle;
+    EmulatedBootloader m_bootloader;
+    Cycle m_cycle;
+    int m_powerCycles = 0;
 };
