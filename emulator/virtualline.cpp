@@ -49,6 +49,9 @@ VirtualLine::VirtualLine(QObject *parent)
     m_deliveryTimer.setSingleShot(true);
     m_deliveryTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_deliveryTimer, &QTimer::timeout, this, &VirtualLine::deliverDue);
+    m_inputTimer.setSingleShot(true);
+    m_inputTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_inputTimer, &QTimer::timeout, this, &VirtualLine::processInput);
 }
 
 VirtualLine::~VirtualLine() = default;
@@ -346,7 +349,119 @@ void VirtualLine::hangUp()
         m_transport->hangUp();
 }
 
+void VirtualLine::powerCycle(EmulatedSensor *sensor)
+{
+    // Bytes already off the wire met the sensor as it was.
+    processInput();
+    sensor->powerCycle(now());
+    trace(QStringLiteral("== %1 power-cycled: boot window %2 ms")
+              .arg(nameOf(sensor))
+              .arg(EmulatedSensor::kBootWindow.count()));
+}
+
 void VirtualLine::receive(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    const Time start = std::max(now(), m_inputBusyUntil);
+    m_inputBusyUntil = start + kByteTime * bytes.size();
+    // With no bootloader listening the framer takes the bytes as they come
+    // in; its frames are answered with the sensors' turnaround.
+    if (m_input.empty() && !bootloaderListens(now())) {
+        feedFramer(bytes);
+        return;
+    }
+    for (int i = 0; i < bytes.size(); ++i)
+        m_input.push_back({start + kByteTime * (i + 1), quint8(bytes.at(i)), i == bytes.size() - 1});
+    scheduleInput();
+}
+
+bool VirtualLine::bootloaderListens(Time at) const
+{
+    for (const EmulatedSensor *sensor : sensors()) {
+        if (sensor->bootMode(at) != EmulatedSensor::BootMode::Running
+            && sensor->bootMode(at) != EmulatedSensor::BootMode::Restarting)
+            return true;
+    }
+    return false;
+}
+
+void VirtualLine::scheduleInput()
+{
+    // Taken in write by write, once a write's last byte is off the wire: the
+    // tool writes one bootloader frame at a time and waits for its answer.
+    const auto end = std::find_if(m_input.cbegin(), m_input.cend(), [](const InputByte &b) { return b.endsWrite; });
+    if (end == m_input.cend()) {
+        m_inputTimer.stop();
+        return;
+    }
+    const auto delay = std::max(std::chrono::ceil<std::chrono::milliseconds>(end->at - now()), 0ms);
+    m_inputTimer.start(int(delay.count()));
+}
+
+void VirtualLine::processInput()
+{
+    using Mode = EmulatedSensor::BootMode;
+    const Time due = now();
+    QByteArray toFramer;
+    while (!m_input.empty() && m_input.front().at <= due) {
+        const InputByte input = m_input.front();
+        m_input.pop_front();
+        bool taken = false; // a window or bootloader keeps the byte from the other devices
+        bool heard = false;
+        for (EmulatedSensor *sensor : sensors()) {
+            const Mode mode = sensor->bootMode(input.at);
+            if (mode == Mode::Running || mode == Mode::Restarting)
+                continue;
+            taken = taken || mode != Mode::Waiting;
+            if (isSilent())
+                continue; // the line is dead: nothing reaches the sensor
+            heard = true;
+            const EmulatedBootloader::Answer answer = sensor->bootByte(input.byte, input.at);
+            const Mode after = sensor->bootMode(input.at);
+            if (after != mode)
+                trace(QStringLiteral("   %1: %2").arg(nameOf(sensor), EmulatedSensor::bootModeName(after)));
+            if (!answer.bytes.isEmpty())
+                sendBootAnswer(sensor, answer, input.at);
+        }
+        if (heard)
+            m_bootHeard.append(char(input.byte));
+        if (!taken)
+            toFramer.append(char(input.byte));
+        if (input.endsWrite && !m_bootHeard.isEmpty()) {
+            trace(QStringLiteral("<- %1 (bootloader)").arg(hex(m_bootHeard)));
+            m_bootHeard.clear();
+        }
+    }
+    if (!toFramer.isEmpty())
+        feedFramer(toFramer);
+    scheduleInput();
+}
+
+void VirtualLine::sendBootAnswer(const EmulatedSensor *sensor, const EmulatedBootloader::Answer &answer,
+                                 Time heardAt)
+{
+    if (chance(m_faults.dropRate)) {
+        trace(QStringLiteral("   dropped %1").arg(hex(answer.bytes)));
+        return;
+    }
+    const Time start = std::max(heardAt + answer.work, m_lineBusyUntil);
+    const QString label = QStringLiteral("(bootloader of %1)").arg(nameOf(sensor));
+    if (m_converter) {
+        trace(QStringLiteral("   on the wire %1 %2").arg(hex(answer.bytes), label));
+        putOnWire(start, answer.bytes);
+        return;
+    }
+    m_lineBusyUntil = start + kByteTime * answer.bytes.size();
+    writeAt(m_lineBusyUntil, answer.bytes, label);
+}
+
+QString VirtualLine::nameOf(const EmulatedDevice *device)
+{
+    return QStringLiteral("%1@%2").arg(device->kindName()).arg(device->address());
+}
+
+void VirtualLine::feedFramer(const QByteArray &bytes)
 {
     const QList<QByteArray> frames = m_framer.feed(bytes);
     traceDiscarded();
@@ -377,15 +492,23 @@ void VirtualLine::handleFrame(const QByteArray &frame)
     }
     // Two devices may share an address after a careless 0xFB: both answer.
     for (EmulatedDevice *device : devices()) {
-        if (!device->answers(address) || isRestarting(device))
+        if (!device->answers(address) || isDeaf(device, now()))
             continue;
         const EmulatedDevice::Response response = device->handle(frame);
         if (response.restarting) {
-            m_restarting.insert(device, QDeadlineTimer(response.restartTime, Qt::PreciseTimer));
-            trace(QStringLiteral("   %1@%2 restarts, deaf for %3 ms")
+            QString cycle;
+            if (auto *sensor = dynamic_cast<EmulatedSensor *>(device)) {
+                sensor->restarted(now());
+                if (sensor->autoCycle().count() > 0)
+                    cycle = QStringLiteral(", power-cycles itself in %1 ms").arg(sensor->autoCycle().count());
+            } else {
+                m_restarting.insert(device, QDeadlineTimer(response.restartTime, Qt::PreciseTimer));
+            }
+            trace(QStringLiteral("   %1@%2 restarts, deaf for %3 ms%4")
                       .arg(device->kindName())
                       .arg(address)
-                      .arg(response.restartTime.count()));
+                      .arg(response.restartTime.count())
+                      .arg(cycle));
         }
         if (!response.reply.isEmpty() && sendReply(response.reply, true))
             device->countSentReply(response.reply);
@@ -403,7 +526,7 @@ void VirtualLine::answerSearch()
     });
     QByteArray answer;
     for (EmulatedDevice *device : answering) {
-        if (isRestarting(device))
+        if (isDeaf(device, now()))
             continue;
         for (const quint8 address : device->searchAddresses())
             answer.append(char(m_faults.wrongAddress.value_or(address)));
@@ -537,6 +660,13 @@ QByteArray VirtualLine::randomBytes(int count)
     return bytes;
 }
 
+bool VirtualLine::isDeaf(const EmulatedDevice *device, Time at) const
+{
+    if (const auto *sensor = dynamic_cast<const EmulatedSensor *>(device))
+        return !sensor->hearsFrames(at);
+    return isRestarting(device);
+}
+
 bool VirtualLine::isRestarting(const EmulatedDevice *device) const
 {
     const auto it = m_restarting.constFind(device);
@@ -580,8 +710,12 @@ int VirtualLine::tableRepliesSent() const
 QJsonObject VirtualLine::state() const
 {
     QJsonArray devices;
-    for (const EmulatedDevice *device : this->devices())
-        devices.append(device->state());
+    for (const EmulatedDevice *device : this->devices()) {
+        QJsonObject state = device->state();
+        if (const auto *sensor = dynamic_cast<const EmulatedSensor *>(device))
+            state.insert(QStringLiteral("boot"), sensor->bootState(now()));
+        devices.append(state);
+    }
     QJsonObject faults{
         {QStringLiteral("drop"), m_faults.dropRate},
         {QStringLiteral("corrupt"), m_faults.corruptRate},

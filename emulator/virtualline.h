@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -40,6 +41,14 @@
 // reach the tool the way a real USB converter passes them on: in bursts, every
 // period, of whatever bytes have come off the wire by then. Everything runs on
 // the thread's event loop; nothing blocks.
+//
+// A wired sensor that has been power-cycled listens with its ROM bootloader:
+// while its boot window is open or the bootloader runs, what the tool writes
+// goes to it and to no other device, byte by byte as it comes off the wire
+// (byte i of a write at t is in at max(t, end of the write before) + (i + 1)
+// byte times); its answers leave after the work they need and take their
+// byte time back. A sensor left without an application hears the knock
+// without keeping the line from the others.
 //
 // In-process use (the tool's demo mode):
 //     VirtualLine line;
@@ -100,6 +109,8 @@ public:
     void sendGarbage(int count);
     // Takes the line away; hungUp() follows.
     void hangUp();
+    // Switches the sensor off and on: its boot window opens (see EmulatedSensor).
+    void powerCycle(EmulatedSensor *sensor);
 
     // Readings (0xF0) and table (0xEF) replies all devices put on the line
     // (dropped ones are not counted; corrupted ones are).
@@ -116,7 +127,22 @@ signals:
     void hungUp();
 
 private:
+    using Time = std::chrono::nanoseconds;
+    // A byte the tool wrote, on its way to the bootloaders.
+    struct InputByte {
+        Time at; // off the wire
+        quint8 byte;
+        bool endsWrite;
+    };
+
     void receive(const QByteArray &bytes);
+    void feedFramer(const QByteArray &bytes);
+    bool bootloaderListens(Time at) const;
+    void scheduleInput();
+    void processInput();
+    void sendBootAnswer(const EmulatedSensor *sensor, const EmulatedBootloader::Answer &answer, Time heardAt);
+    bool isDeaf(const EmulatedDevice *device, Time at) const;
+    static QString nameOf(const EmulatedDevice *device);
     void handleFrames(const QList<QByteArray> &frames);
     void handleFrame(const QByteArray &frame);
     void answerSearch();
@@ -151,4 +177,8 @@ private:
     std::chrono::nanoseconds m_lineBusyUntil{0};
     std::optional<UsbConverter> m_converter; // set while chunkPeriod > 0
     QTimer m_deliveryTimer;
+    std::deque<InputByte> m_input; // written by the tool, not yet off the wire
+    Time m_inputBusyUntil{0};
+    QTimer m_inputTimer;
+    QByteArray m_bootHeard; // of the write being taken in, for the trace
 };
