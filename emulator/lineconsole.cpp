@@ -1,9 +1,12 @@
 #include "lineconsole.h"
 
+#include "bootloader.h"
 #include "emulatedbase.h"
+#include "emulatedsensor.h"
 #include "tank.h"
 #include "virtualline.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <functional>
@@ -85,6 +88,11 @@ QString LineConsole::help()
         "  link ADDR STATE     base station: link state code (0x1E, 0x21: working)\n"
         "  tagid ADDR ID       tag reader: the identifier of the tag in front of it\n"
         "                      (in tag mode: its own), decimal or 0x hex\n"
+        "  power-cycle [ADDR]  switch the wired sensor at ADDR (default: the first) off and on:\n"
+        "                      for 1000 ms its ROM bootloader answers the knock 0x7F\n"
+        "  dump ADDR START LENGTH FILE\n"
+        "                      write LENGTH bytes of the memory of the wired sensor at ADDR,\n"
+        "                      from START (0x4000..0x27FFF, decimal or 0x hex), to FILE\n"
         "  state               print every device's state as one JSON line\n"
         "  hangup              close the line as if the converter was pulled out, then exit\n"
         "  quit                exit\n");
@@ -292,6 +300,48 @@ LineConsole::Result LineConsole::execute(const QString &commandLine)
             return failed(QStringLiteral("tagid: no tag reader at address %1").arg(args.at(0)));
         tag->setIdentifier(quint32(*identifier));
         return done(QStringLiteral("tagid %1").arg(args.join(QLatin1Char(' '))));
+    }
+    if (command == QLatin1String("power-cycle")) {
+        if (!argumentCount(0, 1))
+            return failed(QStringLiteral("power-cycle takes at most a wired sensor's address"));
+        EmulatedSensor *sensor = nullptr;
+        if (args.isEmpty()) {
+            sensor = m_line->sensors().value(0);
+            if (!sensor)
+                return failed(QStringLiteral("power-cycle: no wired sensor on the line"));
+        } else {
+            const auto address = integer(args.at(0), 0, 255);
+            sensor = address ? m_line->sensor(quint8(*address)) : nullptr;
+            if (!sensor)
+                return failed(QStringLiteral("power-cycle: no wired sensor at address %1").arg(args.at(0)));
+        }
+        m_line->powerCycle(sensor);
+        return done(QStringLiteral("power-cycle %1").arg(sensor->address()));
+    }
+    if (command == QLatin1String("dump")) {
+        using Memory = EmulatedBootloader;
+        const QString usage = QStringLiteral("dump needs a wired sensor's address, a start 0x%1..0x%2, a length "
+                                             "that ends at 0x%3 at most, and a file")
+                                  .arg(Memory::kMemoryStart, 0, 16)
+                                  .arg(Memory::kMemoryEnd - 1, 0, 16)
+                                  .arg(Memory::kMemoryEnd, 0, 16);
+        if (args.size() < 4)
+            return failed(usage);
+        const qint64 address = integer(args.at(0), 0, 255).value_or(-1);
+        const qint64 start = integer(args.at(1), Memory::kMemoryStart, Memory::kMemoryEnd - 1).value_or(-1);
+        const qint64 length = integer(args.at(2), 1, Memory::kMemoryEnd - Memory::kMemoryStart).value_or(-1);
+        if (address < 0 || start < 0 || length < 0 || !Memory::inMemory(quint32(start), length))
+            return failed(usage);
+        const EmulatedSensor *sensor = m_line->sensor(quint8(address));
+        if (!sensor)
+            return failed(QStringLiteral("dump: no wired sensor at address %1").arg(args.at(0)));
+        // The file name is the rest of the line.
+        const QString path = args.mid(3).join(QLatin1Char(' '));
+        const QByteArray bytes = sensor->memory(quint32(start), int(length));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+            return failed(QStringLiteral("dump: cannot write %1: %2").arg(path, file.errorString()));
+        return done(QStringLiteral("dump %1 bytes from 0x%2 to %3").arg(length).arg(start, 0, 16).arg(path));
     }
     if (command == QLatin1String("state")) {
         Result result;
