@@ -1668,4 +1668,49 @@ Please try again</translation>
         <translation>Firmware updated successfully</translation>
     </message>
 </context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Идёт обновление прошивки датчика</source>
+        <translation>Updating the sensor firmware</translation>
+    </message>
+    <message>
+        <source>Ошибка в обновлении</source>
+        <translation>Update error</translation>
+    </message>
+    <message>
+        <source>Выберете файл прошивки</source>
+        <translation>Choose the firmware file</translation>
+    </message>
+    <message>
+        <source>Модель датчика не найдена в имени файла прошивки.
+Имя файла или папки должно содержать KV210, KV260, KV510, KV610 или KVL300</source>
+        <translation>The firmware file name names no sensor model.
+The file or folder name must contain KV210, KV260, KV510, KV610 or KVL300</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл прошивки</source>
+        <translation>The firmware file could not be opened</translation>
+    </message>
+    <message>
+        <source>В файле нет прошивки для этой модели датчика</source>
+        <translation>The file holds no firmware for this sensor model</translation>
+    </message>
+    <message>
+        <source>Переподключите питание датчика</source>
+        <translation>Switch the sensor's power off and on</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Connect a sensor</translation>
+    </message>
+    <message>
+        <source>Прошивка успешно обновлена</source>
+        <translation>Firmware updated successfully</translation>
+    </message>
+    <message>
+        <source>Прошивка не обновлена</source>
+        <translation>Firmware not updated</translation>
+    </message>
+</context>
 </TS>

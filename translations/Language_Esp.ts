@@ -1668,4 +1668,49 @@ Inténtelo de nuevo</translation>
         <translation>Firmware actualizado correctamente</translation>
     </message>
 </context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Идёт обновление прошивки датчика</source>
+        <translation>Actualizando el firmware del sensor</translation>
+    </message>
+    <message>
+        <source>Ошибка в обновлении</source>
+        <translation>Error en la actualización</translation>
+    </message>
+    <message>
+        <source>Выберете файл прошивки</source>
+        <translation>Elija el archivo de firmware</translation>
+    </message>
+    <message>
+        <source>Модель датчика не найдена в имени файла прошивки.
+Имя файла или папки должно содержать KV210, KV260, KV510, KV610 или KVL300</source>
+        <translation>El nombre del archivo de firmware no indica el modelo del sensor.
+El nombre del archivo o de la carpeta debe contener KV210, KV260, KV510, KV610 o KVL300</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл прошивки</source>
+        <translation>No se pudo abrir el archivo de firmware</translation>
+    </message>
+    <message>
+        <source>В файле нет прошивки для этой модели датчика</source>
+        <translation>El archivo no contiene firmware para este modelo de sensor</translation>
+    </message>
+    <message>
+        <source>Переподключите питание датчика</source>
+        <translation>Desconecte y vuelva a conectar la alimentación del sensor</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Conecte el sensor</translation>
+    </message>
+    <message>
+        <source>Прошивка успешно обновлена</source>
+        <translation>Firmware actualizado correctamente</translation>
+    </message>
+    <message>
+        <source>Прошивка не обновлена</source>
+        <translation>Firmware no actualizado</translation>
+    </message>
+</context>
 </TS>

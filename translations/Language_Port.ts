@@ -1668,4 +1668,49 @@ Tente novamente</translation>
         <translation>Firmware atualizado com sucesso</translation>
     </message>
 </context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>Идёт обновление прошивки датчика</source>
+        <translation>A atualizar o firmware do sensor</translation>
+    </message>
+    <message>
+        <source>Ошибка в обновлении</source>
+        <translation>Erro na atualização</translation>
+    </message>
+    <message>
+        <source>Выберете файл прошивки</source>
+        <translation>Escolha o ficheiro de firmware</translation>
+    </message>
+    <message>
+        <source>Модель датчика не найдена в имени файла прошивки.
+Имя файла или папки должно содержать KV210, KV260, KV510, KV610 или KVL300</source>
+        <translation>O nome do ficheiro de firmware não indica o modelo do sensor.
+O nome do ficheiro ou da pasta deve conter KV210, KV260, KV510, KV610 ou KVL300</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл прошивки</source>
+        <translation>Não foi possível abrir o ficheiro de firmware</translation>
+    </message>
+    <message>
+        <source>В файле нет прошивки для этой модели датчика</source>
+        <translation>O ficheiro não contém firmware para este modelo de sensor</translation>
+    </message>
+    <message>
+        <source>Переподключите питание датчика</source>
+        <translation>Desligue e volte a ligar a alimentação do sensor</translation>
+    </message>
+    <message>
+        <source>Подключите датчик</source>
+        <translation>Conecte o sensor</translation>
+    </message>
+    <message>
+        <source>Прошивка успешно обновлена</source>
+        <translation>Firmware atualizado com sucesso</translation>
+    </message>
+    <message>
+        <source>Прошивка не обновлена</source>
+        <translation>Firmware não atualizado</translation>
+    </message>
+</context>
 </TS>

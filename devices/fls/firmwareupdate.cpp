@@ -155,7 +155,7 @@ void FirmwareUpdate::onFinished(bool ok)
     setInvisibleProgressBarFirmware();
     if (ok) {
         if (m_model.kv260)
-            qDebug() << "Датчик КВ260 успешно прошит";
+            qDebug() << "KV260 sensor flashed";
         emit logLine(QStringLiteral("End update firmware %1 sec").arg(elapsedSeconds()));
         emit headerStatus(QString());
         emit pageStatus(tr("Подключите датчик"));
