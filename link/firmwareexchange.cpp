@@ -1,5 +1,7 @@
 #include "link/firmwareexchange.h"
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -70,8 +72,11 @@ FirmwareExchange::FirmwareExchange(QObject *parent) : QObject(parent)
 
 int FirmwareExchange::progressMaximum(int fileSize, const FirmwareModel &model)
 {
+    // Every block counts, the padded or all-zero last one too: a maximum of
+    // the whole blocks only would stop the bar short of its end (and at 0,
+    // a busy bar, for a file under one block).
     if (model.kv260)
-        return fileSize / Bootloader::kKv260BlockSize;
+        return fileSize / Bootloader::kKv260BlockSize + 1;
     return (fileSize - model.imageStart) / Bootloader::kWriteBlockSize + model.headerBlocks + 20;
 }
 
@@ -99,6 +104,7 @@ bool FirmwareExchange::start(const QByteArray &file, const FirmwareModel &model)
     m_lastBlock = false;
     m_markerSeen = false;
     m_progress = 0;
+    m_resends = 0;
     m_maximum = progressMaximum(file.size(), model);
     emit progressChanged(0, m_maximum);
     // Until the user power-cycles the sensor nothing answers; knock at the
@@ -140,6 +146,7 @@ void FirmwareExchange::receive(const QByteArray &bytes)
         }
         if (b == Bootloader::kRefusal && m_step != Step::Knock) {
             m_markerSeen = false;
+            ++m_resends;
             emit writeRequested(m_lastFrame);
             return;
         }
@@ -198,7 +205,7 @@ void FirmwareExchange::send(Step step, bool counted)
     m_step = step;
     m_lastFrame = frameFor(step);
     if (counted) {
-        ++m_progress;
+        m_progress = std::min(m_progress + 1, m_maximum);
         emit progressChanged(m_progress, m_maximum);
     }
     emit writeRequested(m_lastFrame);

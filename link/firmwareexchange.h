@@ -69,6 +69,8 @@ public:
     // no image for the model.
     bool start(const QByteArray &file, const FirmwareModel &model);
     bool isRunning() const { return m_step != Step::Idle; }
+    // Frames sent again because the bootloader refused them, this update.
+    int resends() const { return m_resends; }
     static int progressMaximum(int fileSize, const FirmwareModel &model);
     // Whether the file holds an image for the model: the configuration bytes
     // come from the header and the image follows it, so a file without both
@@ -109,5 +111,6 @@ private:
     bool m_lastBlock = false;
     bool m_markerSeen = false; // first byte of a two-byte KV260 answer arrived
     int m_progress = 0;
+    int m_resends = 0;
     int m_maximum = 0;
 };

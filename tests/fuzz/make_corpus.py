@@ -339,6 +339,18 @@ def seeds():
             "mode-rs232": bytes([7, 5, 3]) + b"1",
             "mode-out-of-list": bytes([7, 0xFF, 9]) + b"1",
         },
+        "firmware_exchange": {
+            "kv510-whole": firmware(2, bytes(range(200)), bootloader_answers(200)),
+            "kv610-block-multiple": firmware(3, bytes(128), bootloader_answers(128)),
+            "kv210-refusals": firmware(0, bytes(range(60)), bootloader_answers(60, 4)),
+            "kvl300-noise-between": firmware(4, bytes(range(130)),
+                                             [b"\x3e\x00" + ACK + b"\x55"] * 30),
+            "kv260-marker-answers": firmware(1, bytes(range(150)), kv260_answers(150)),
+            "kv260-ack-answers": firmware(1, bytes(range(64)), kv260_answers(64, False)),
+            "kv260-split-answers": firmware(1, bytes(range(10)),
+                                            [ACK, b"\xa5", b"\x70", b"\xd2", b"\x70"]),
+            "no-image": firmware(2, b"", [ACK]),
+        },
         # Every byte of the search answer is one address.
         "address_list": {
             "one": b"\x01",
@@ -347,6 +359,36 @@ def seeds():
             "high": b"\xfe\x80",
         },
     }
+
+
+# The firmware exchange: model index (KV210, KV260, KV510, KV610, KVL300),
+# image length, the image, then the line as (length - 1, bytes) pieces.
+ACK = b"\x79"
+REFUSAL = b"\x1f"
+
+
+def firmware(model, image, pieces):
+    out = bytes([model, len(image) >> 8, len(image) & 0xFF]) + image
+    for piece in pieces:
+        out += bytes([len(piece) - 1]) + piece
+    return out
+
+
+def bootloader_answers(image_length, refuse_every=0):
+    """One acknowledgement per frame of a whole update in bootloader mode."""
+    frames = 1 + 2 + 4 * 3 + (image_length // 128 + 1) * 3 + 1
+    pieces = []
+    for i in range(frames):
+        if refuse_every and i % refuse_every == refuse_every - 1:
+            pieces.append(REFUSAL)
+        pieces.append(ACK)
+    return pieces
+
+
+def kv260_answers(image_length, marker_answers=True):
+    blocks = image_length // 64 + 1
+    block_answer = b"\xa5\x70" if marker_answers else ACK
+    return [ACK] + [block_answer] * blocks + [b"\xd2\x70"]
 
 
 def main():
