@@ -407,30 +407,35 @@ void VirtualLine::processInput()
     while (!m_input.empty() && m_input.front().at <= due) {
         const InputByte input = m_input.front();
         m_input.pop_front();
+        QList<EmulatedSensor *> listening;
         bool taken = false; // a window or bootloader keeps the byte from the other devices
-        bool heard = false;
         for (EmulatedSensor *sensor : sensors()) {
             const Mode mode = sensor->bootMode(input.at);
             if (mode == Mode::Running || mode == Mode::Restarting)
                 continue;
             taken = taken || mode != Mode::Waiting;
-            if (isSilent())
-                continue; // the line is dead: nothing reaches the sensor
-            heard = true;
+            // On a silent line nothing reaches the sensor.
+            if (!isSilent())
+                listening.append(sensor);
+        }
+        if (!taken)
+            toFramer.append(char(input.byte));
+        if (listening.isEmpty())
+            continue;
+        // The write is traced whole before what it is answered.
+        m_bootHeard.append(char(input.byte));
+        if (input.endsWrite) {
+            trace(QStringLiteral("<- %1 (bootloader)").arg(hex(m_bootHeard)));
+            m_bootHeard.clear();
+        }
+        for (EmulatedSensor *sensor : listening) {
+            const Mode before = sensor->bootMode(input.at);
             const EmulatedBootloader::Answer answer = sensor->bootByte(input.byte, input.at);
             const Mode after = sensor->bootMode(input.at);
-            if (after != mode)
+            if (after != before)
                 trace(QStringLiteral("   %1: %2").arg(nameOf(sensor), EmulatedSensor::bootModeName(after)));
             if (!answer.bytes.isEmpty())
                 sendBootAnswer(sensor, answer, input.at);
-        }
-        if (heard)
-            m_bootHeard.append(char(input.byte));
-        if (!taken)
-            toFramer.append(char(input.byte));
-        if (input.endsWrite && !m_bootHeard.isEmpty()) {
-            trace(QStringLiteral("<- %1 (bootloader)").arg(hex(m_bootHeard)));
-            m_bootHeard.clear();
         }
     }
     if (!toFramer.isEmpty())
