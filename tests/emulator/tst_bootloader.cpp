@@ -176,6 +176,8 @@ private slots:
     void bootloaderBytesTakeTheirWireTime();
     void faultsReachTheBootloader();
     void consolePowerCycleAndDump();
+    void theToolsUpdateRunsToTheEnd_data();
+    void theToolsUpdateRunsToTheEnd();
 };
 
 void TestBootloader::theKnockIsAnsweredAndBytesBeforeItIgnored()
@@ -593,6 +595,50 @@ void TestBootloader::consolePowerCycleAndDump()
     QVERIFY(!bench.run(QStringLiteral("dump 4 0x9000 1 %1").arg(dir.filePath(QStringLiteral("no/such/dir")))));
     QVERIFY(LineConsole::help().contains(QLatin1String("power-cycle")));
     QVERIFY(LineConsole::help().contains(QLatin1String("dump")));
+}
+
+void TestBootloader::theToolsUpdateRunsToTheEnd_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("KV510") << QStringLiteral("kv510@5:autocycle=100") << QStringLiteral("KV510_v3.bin");
+    QTest::newRow("KV260") << QStringLiteral("kv260@5:autocycle=100") << QStringLiteral("KV260_v2.bin");
+}
+
+void TestBootloader::theToolsUpdateRunsToTheEnd()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, file);
+    const auto model = FirmwareModel::forPath(file, std::nullopt);
+    QVERIFY(model);
+    // A header, the image from imageStart on; 300 bytes end off a block boundary.
+    constexpr int kImageSize = 300;
+    const QByteArray image = pattern(kImageSize, 13);
+    const QByteArray firmware = model->kv260 ? image : pattern(model->imageStart, 17) + image;
+
+    Bench bench({device});
+    FirmwareExchange exchange;
+    QObject::connect(&exchange, &FirmwareExchange::writeRequested, bench.wire, &MemoryTransport::deliver);
+    QObject::connect(bench.wire, &MemoryTransport::wrote, &exchange, &FirmwareExchange::receive);
+    QSignalSpy finished(&exchange, &FirmwareExchange::finished);
+    bench.wire->deliver(Frame::writeRequest(5, Protocol::Command::Reset));
+    QVERIFY(exchange.start(firmware, *model));
+    QVERIFY(finished.wait(kWait));
+    QVERIFY2(finished.first().at(0).toBool(), qPrintable(finished.first().at(1).toString()));
+
+    const EmulatedSensor *sensor = bench.line.sensor(5);
+    const quint32 base = model->kv260 ? Boot::kKv260ImageBase : model->startAddress;
+    QCOMPARE(sensor->memory(base, kImageSize), image);
+    if (!model->kv260) {
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(sensor->memory(Bootloader::kConfigurationAddresses[i], 1),
+                     firmware.mid(Bootloader::kConfigurationBytes[i], 1));
+        }
+    }
+    // Running again once the go found no address behind it.
+    QTRY_COMPARE_WITH_TIMEOUT(bench.mode(5), QStringLiteral("running"), kWait);
+    QVERIFY(bench.boot(5).value(QStringLiteral("application")).toBool());
+    QVERIFY(bench.exchange(Frame::searchBroadcast(), QByteArray(1, '\x05')));
 }
 
 QTEST_GUILESS_MAIN(TestBootloader)
