@@ -30,7 +30,7 @@ mkdir KV510
 head -c $((image_start + image_bytes)) /dev/urandom >KV510/firmware.cri
 tail -c "$image_bytes" KV510/firmware.cri >image.bin
 
-coproc EMU { exec "$build/emulator/volmar-emulator" --chunk "$chunk" --device kv510@1:autocycle=300; }
+coproc EMU { exec "$build/emulator/volmar-emulator" --chunk "$chunk" --device kv510@1:autocycle=300 2>/dev/null; }
 read -r port <&"${EMU[0]}"
 output=$("$build/bench/bench_flash" "$port" "$work/KV510/firmware.cri" 2>/dev/null || true)
 sleep 0.3
@@ -47,7 +47,7 @@ if [ "$result" != ok ]; then
 fi
 if cmp -s image.bin flash.bin; then match="the flash holds the image byte for byte"; else match="THE FLASH DIFFERS FROM THE IMAGE"; fi
 
-awk -v s="$seconds" -v n="$image_bytes" -v chunk="$chunk" -v match="$match" 'BEGIN {
+awk -v s="$seconds" -v n="$image_bytes" -v chunk="$chunk" -v verdict="$match" 'BEGIN {
     blocks = int(n / 128) + 1           # an image ending on a block boundary gets a zero block
     # After the first knock: erase and erase all, four configuration bytes
     # (command, address, one byte), then per block command, address, 128
@@ -61,6 +61,6 @@ awk -v s="$seconds" -v n="$image_bytes" -v chunk="$chunk" -v match="$match" 'BEG
     printf "update      %7.2f s  %6.0f image bytes/s  %5.1f %% of the line limit\n", s, n / s, 100 * line / s
     printf "line limit  %7.2f s  %6.0f image bytes/s  (%d bytes both ways at 19200 baud)\n", line, n / line, out + frames
     printf "tick-paced  %7.2f s  %6.0f image bytes/s  (one frame per 120 ms tick)\n", paced, n / paced
-    printf "speed-up over the tick pacing: %.1f x; %s\n", paced / s, match
+    printf "speed-up over the tick pacing: %.1f x; %s\n", paced / s, verdict
 }'
 [ "$match" = "the flash holds the image byte for byte" ]
