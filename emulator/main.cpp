@@ -104,6 +104,14 @@ QString deviceHelp()
         "    (mode 0x00, 0x02, 0x04: modes 1-3, 0x08 blade, 0x10 bucket, bit 0 master;\n"
         "    frozen=1 echoes changes and keeps its settings)\n"
         "  e.g. --device aq420@4:angle=35,up=80,down=10,mode=0x10\n"
+        "\n"
+        "Firmware update: a wired sensor has its ROM bootloader. After a power cycle\n"
+        "(power-cycle [ADDR] on standard input, or autocycle=MS: by itself MS ms after\n"
+        "each reset 0x88) it answers the knock 0x7F with 0x79 for 1000 ms and then\n"
+        "takes the tool's bootloader frames (KV260: its 67-byte blocks); meanwhile the\n"
+        "line's bytes are its alone. Erased and not finished, it waits for a knock.\n"
+        "  e.g. --device kv510@1:autocycle=200, then update in the tool and check with\n"
+        "       dump 1 0x9000 4096 /tmp/image.bin and state (its \"boot\" object)\n"
         "\n%6")
         .arg(QLatin1String(kDefaultDevice), SensorKinds::names().join(QLatin1String(", ")),
              DeviceConfig::keys().join(QLatin1String(", ")), QLatin1String(BaseConfig::kKindName),
