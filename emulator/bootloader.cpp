@@ -29,7 +29,7 @@ EmulatedBootloader::Duration programmingTime(int bytes)
 } // namespace
 
 EmulatedBootloader::EmulatedBootloader(Protocol protocol)
-    : m_protocol(protocol), m_memory(int(kMemoryEnd - kMemoryStart), '\0')
+    : m_protocol(protocol)
 {
 }
 
@@ -67,6 +67,8 @@ QByteArray EmulatedBootloader::memory(quint32 start, int length) const
 {
     if (length <= 0 || !inMemory(start, length))
         return {};
+    if (m_memory.isEmpty())
+        return QByteArray(length, '\0');
     return m_memory.mid(int(start - kMemoryStart), length);
 }
 
@@ -193,6 +195,8 @@ EmulatedBootloader::Answer EmulatedBootloader::eraseSectors(quint8 byte)
             return nack();
     }
     for (const char code : codes) {
+        if (m_memory.isEmpty())
+            break;
         const auto sector = m_memory.begin() + int(kFlashStart - kMemoryStart) + quint8(code) * kSectorSize;
         std::fill(sector, sector + kSectorSize, '\0');
     }
@@ -296,12 +300,15 @@ EmulatedBootloader::Answer EmulatedBootloader::kv260Frame(quint8 byte)
 
 void EmulatedBootloader::eraseFlash()
 {
-    std::fill(m_memory.begin() + int(kFlashStart - kMemoryStart), m_memory.end(), '\0');
+    if (!m_memory.isEmpty())
+        std::fill(m_memory.begin() + int(kFlashStart - kMemoryStart), m_memory.end(), '\0');
     m_application = false;
 }
 
 void EmulatedBootloader::write(quint32 address, const QByteArray &data)
 {
+    if (m_memory.isEmpty())
+        m_memory = QByteArray(int(kMemoryEnd - kMemoryStart), '\0');
     m_memory.replace(int(address - kMemoryStart), int(data.size()), data);
     ++m_writes;
     m_lastAddress = address;

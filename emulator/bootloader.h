@@ -124,7 +124,7 @@ private:
     static quint8 xorOf(const QByteArray &bytes);
 
     Protocol m_protocol;
-    QByteArray m_memory; // kMemoryStart..kMemoryEnd, erased 0x00
+    QByteArray m_memory; // kMemoryStart..kMemoryEnd, erased 0x00; empty until first written
     Step m_step = Step::Unsynced;
     quint8 m_command = 0;    // the command whose bytes are coming in
     QByteArray m_collected;  // bytes of the part being received

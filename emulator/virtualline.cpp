@@ -379,8 +379,8 @@ void VirtualLine::receive(const QByteArray &bytes)
 bool VirtualLine::bootloaderListens(Time at) const
 {
     for (const EmulatedSensor *sensor : sensors()) {
-        if (sensor->bootMode(at) != EmulatedSensor::BootMode::Running
-            && sensor->bootMode(at) != EmulatedSensor::BootMode::Restarting)
+        const EmulatedSensor::BootMode mode = sensor->bootMode(at);
+        if (mode != EmulatedSensor::BootMode::Running && mode != EmulatedSensor::BootMode::Restarting)
             return true;
     }
     return false;
