@@ -1356,8 +1356,10 @@ void Configurator::startDemoLine()
                              false, QSize(420, 200));
         return;
     }
+    // Nobody can switch a demo sensor's power: it does so by itself a few
+    // seconds after the reset of a firmware update.
     const QStringList devices = m_options.demoDevices.isEmpty()
-        ? QStringList{QStringLiteral("kv510@1")}
+        ? QStringList{QStringLiteral("kv510@1:autocycle=3000")}
         : m_options.demoDevices;
     auto *line = new VirtualLine(this);
     QString error;

@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -148,5 +150,28 @@ int main(int argc, char *argv[])
     aq420.connectDevice(QStringLiteral("aq420"));
     waitFor(5000); // search, readings and identification at the angle sensor's pace
     save(aq420, outDir, QStringLiteral("angle-sensor.png"));
+    aq420.close();
+
+    // A KV510 being flashed with a 32 KiB image, some way into the image;
+    // the demo sensor switches its power off and on by itself.
+    QTemporaryDir firmwareDir;
+    const QString firmware = firmwareDir.filePath(QStringLiteral("KV510/firmware.cri"));
+    QDir().mkpath(QFileInfo(firmware).path());
+    QFile file(firmware);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(0x5040 + 32 * 1024, '\x5A')) < 0)
+        qWarning("could not write %s", qPrintable(firmware));
+    file.close();
+    StartupOptions flashing;
+    flashing.demo = true;
+    flashing.demoDevices = QStringList{QStringLiteral("kv510@1:autocycle=500")};
+    Configurator update(flashing);
+    update.show();
+    update.connectDevice(QStringLiteral("fls"));
+    waitFor(5000);
+    FileDialogs::setProvider([&firmware](FileDialogs::Kind, const QString &) { return firmware; });
+    update.flsDevice()->setFirmWareToDevice();
+    waitFor(9000); // reset, power cycle, erase, configuration and part of the image
+    FileDialogs::setProvider({});
+    save(update, outDir, QStringLiteral("firmware-update.png"));
     return 0;
 }
