@@ -1698,7 +1698,7 @@ El nombre del archivo o de la carpeta debe contener KV210, KV260, KV510, KV610 o
     </message>
     <message>
         <source>Переподключите питание датчика</source>
-        <translation>Desconecte y vuelva a conectar la alimentación del sensor</translation>
+        <translation>Apague y vuelva a encender el sensor</translation>
     </message>
     <message>
         <source>Подключите датчик</source>

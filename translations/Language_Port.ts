@@ -1698,7 +1698,7 @@ O nome do ficheiro ou da pasta deve conter KV210, KV260, KV510, KV610 ou KVL300<
     </message>
     <message>
         <source>Переподключите питание датчика</source>
-        <translation>Desligue e volte a ligar a alimentação do sensor</translation>
+        <translation>Desligue e volte a ligar o sensor</translation>
     </message>
     <message>
         <source>Подключите датчик</source>

@@ -571,6 +571,8 @@ private slots:
                  qPrintable(statusTexts.join(", ")));
         QVERIFY2(statusTexts.contains(translated("FLSDevice", "Подключен KV610")),
                  qPrintable(statusTexts.join(", ")));
+        QVERIFY2(statusTexts.contains(translated("FirmwareUpdate", "Переподключите питание датчика")),
+                 qPrintable(statusTexts.join(", ")));
 
         struct Filled {
             QLabel *label;
@@ -586,6 +588,9 @@ private slots:
         filled.push_back({form->label_SerNumVal,
                           {QStringLiteral("-2147483648"), QStringLiteral("2147483647")}});
         filled.push_back({form->label_FirmwareVal, {QStringLiteral("9.9.9")}});
+        QLabel *badFirmware = window.findChild<QLabel *>(QStringLiteral("label_BadFirmwareDUT"));
+        QVERIFY(badFirmware);
+        filled.push_back({badFirmware, {translated("FirmwareUpdate", "Ошибка в обновлении")}});
 
         QStringList problems;
         for (const Filled &f : qAsConst(filled)) {
@@ -724,7 +729,7 @@ private:
     QStringList statusLineTexts(bool wireless = false) const
     {
         static const QRegularExpression setter(QStringLiteral(
-            "\\b(showStatusMessage|showStatusMessageUp|statusMessage|signalShowStatusMessageUp)\\("));
+            "\\b(showStatusMessage|showStatusMessageUp|statusMessage|signalShowStatusMessageUp|pageStatus|headerStatus)\\("));
         static const QRegularExpression literal(QStringLiteral("\\btr\\(\"([^\"]+)\""));
         QSet<QString> sources;
         QDirIterator files(QStringLiteral(VOLMAR_SOURCE_DIR),
