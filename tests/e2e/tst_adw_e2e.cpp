@@ -17,6 +17,7 @@
 #include "dialogrecorder.h"
 #include "emulator/emulatedbase.h"
 #include "emulator/virtualline.h"
+#include "linebench.h"
 #include "link/portlist.h"
 #include "ui_configurator.h"
 
@@ -34,44 +35,21 @@ constexpr int kConnectTimeout = 10000; // ms: search, identification, first reco
 constexpr int kAnswerTimeout = 10000;  // ms: a change shows in later records
 constexpr int kDialogTimeout = 15000;  // ms the dialog waits for the sensor
 
-QByteArray logText()
-{
-    QFile log(QStringLiteral("log.txt"));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
-
-class Bench
+class Bench : public LineBench
 {
 public:
-    explicit Bench(const QString &base)
-    {
-        m_line.setSeed(11);
-        QString error;
-        m_ready = m_line.addDevices({base}, &error) && m_line.openPseudoTerminal(&error);
-        if (!m_ready)
-            qWarning("line not set up: %s", qPrintable(error));
-        QObject::connect(&m_line, &VirtualLine::traced, &m_line, [this](const QString &text) {
-            if (qEnvironmentVariableIsSet("VOLMAR_TRACE_LINE"))
-                qDebug().noquote() << text;
-        });
-        StartupOptions options;
-        options.extraPorts << m_line.portName();
-        m_window = std::make_unique<Configurator>(options);
-    }
+    explicit Bench(const QString &base) : LineBench({base}, 11) {}
 
-    Configurator &window() const { return *m_window; }
-    Ui::Configurator *ui() const { return m_window->form(); }
-    BLEDevice *page() const { return m_window->bleDevice(); }
+    BLEDevice *page() const { return window().bleDevice(); }
     BLEAdwView *tile(int slot) const { return page()->adwView(slot); }
-    EmulatedBase *base() const { return m_line.bases().value(0); }
-    HeardSensors::Sensor *sensor(quint8 address) const { return base()->heard().at(address); }
+    EmulatedBase *base() { return line().bases().value(0); }
+    HeardSensors::Sensor *sensor(quint8 address) { return base()->heard().at(address); }
 
     // The advertising page shows a record in every slot the base reports.
     bool connect(int tiles)
     {
-        if (!m_ready)
+        if (!pressDeviceButton(QStringLiteral("ble")))
             return false;
-        m_window->connectDevice(QStringLiteral("ble"));
         return QTest::qWaitFor(
             [&] {
                 if (ui()->stackedWidget->currentWidget() != ui()->bleAdwertTar)
@@ -89,11 +67,6 @@ public:
     {
         return tile(slot)->findChild<QLabel *>(QStringLiteral("labelLevelAdw"))->text();
     }
-
-private:
-    VirtualLine m_line;
-    bool m_ready = false;
-    std::unique_ptr<Configurator> m_window;
 };
 
 bool becomes(const std::function<bool()> &condition, int timeout = kAnswerTimeout)

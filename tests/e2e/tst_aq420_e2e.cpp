@@ -9,6 +9,7 @@
 #include "dialogrecorder.h"
 #include "emulator/emulatedaq420.h"
 #include "emulator/virtualline.h"
+#include "linebench.h"
 #include "link/portlist.h"
 #include "ui_configurator.h"
 #include "widgets/switch.h"
@@ -30,41 +31,23 @@ constexpr int kAnswerTimeout = 5000;   // ms; a change shows in the next reading
 const QString kNotWritten = QStringLiteral("Некоторые параметры не были записаны\nПовторите");
 
 // One emulated line with a main window on it.
-class Bench
+class Bench : public LineBench
 {
 public:
-    explicit Bench(const QStringList &devices)
+    explicit Bench(const QStringList &devices) : LineBench(devices, 5)
     {
-        m_line.setSeed(5);
-        QString error;
-        m_ready = m_line.addDevices(devices, &error) && m_line.openPseudoTerminal(&error);
-        if (!m_ready)
-            qWarning("line not set up: %s", qPrintable(error));
-        QObject::connect(&m_line, &VirtualLine::traced, &m_line, [this](const QString &text) {
-            if (qEnvironmentVariableIsSet("VOLMAR_TRACE_LINE"))
-                qDebug().noquote() << text; // the line's trace, to see a failure
-            const int at = text.indexOf(QLatin1String("<- "));
-            if (at >= 0)
-                m_requests << QByteArray::fromHex(text.mid(at + 3).toLatin1());
-        });
-        StartupOptions options;
-        options.extraPorts << m_line.portName();
-        m_window = std::make_unique<Configurator>(options);
         m_logs = std::make_unique<QSignalSpy>(page(), &AQ420Device::signalWriteLog);
     }
 
-    Configurator &window() const { return *m_window; }
-    Ui::Configurator *ui() const { return m_window->form(); }
-    AQ420Device *page() const { return m_window->aq420Device(); }
-    EmulatedAq420 *sensor() const { return m_line.angleSensors().value(0); }
+    AQ420Device *page() const { return window().aq420Device(); }
+    EmulatedAq420 *sensor() { return line().angleSensors().value(0); }
 
     // Presses the angle sensor button and waits for the serial number and
     // a first readings reply.
     bool connectSensor()
     {
-        if (!m_ready)
+        if (!pressDeviceButton(QStringLiteral("aq420")))
             return false;
-        m_window->connectDevice(QStringLiteral("aq420"));
         return QTest::qWaitFor(
             [&] {
                 return ui()->label_SerNumVal->text() == QString::number(sensor()->serial())
@@ -88,23 +71,7 @@ public:
         return lines;
     }
 
-    // Commands of the requests sent since the mark, in order.
-    int requestCount() const { return m_requests.size(); }
-    QList<quint8> commandsSince(int mark) const
-    {
-        QList<quint8> commands;
-        for (int i = mark; i < m_requests.size(); ++i) {
-            if (m_requests.at(i).size() >= 4)
-                commands << quint8(m_requests.at(i).at(2));
-        }
-        return commands;
-    }
-
 private:
-    VirtualLine m_line; // outlives the window, which closes the port first
-    bool m_ready = false;
-    QList<QByteArray> m_requests;
-    std::unique_ptr<Configurator> m_window;
     std::unique_ptr<QSignalSpy> m_logs;
 };
 

@@ -11,6 +11,7 @@
 #include "dialogrecorder.h"
 #include "emulator/emulatedbase.h"
 #include "emulator/virtualline.h"
+#include "linebench.h"
 #include "link/portlist.h"
 #include "ui_configurator.h"
 
@@ -37,27 +38,6 @@ const QString kWrongPassword = QStringLiteral("Вы ввели неправил�
 // Typed in these tests: none may reach the log.
 const QStringList kTypedPasswords = {QStringLiteral("246813"), QStringLiteral("97531"),
                                      QStringLiteral("11223344"), QStringLiteral("55667788")};
-
-QByteArray logText()
-{
-    QFile log(QStringLiteral("log.txt"));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
-
-// What the event log got from a point on.
-class LogMark
-{
-public:
-    LogMark() : m_from(logText().size()) {}
-    QString since() const { return QString::fromUtf8(logText().mid(m_from)); }
-    bool hasLine(const QString &text) const
-    {
-        return since().contains(QStringLiteral(" -- ") + text + QStringLiteral("\r\n"));
-    }
-
-private:
-    int m_from;
-};
 
 // Plays the engineer at the wireless password dialog: each time it opens,
 // carries out the next scripted answer (none left: skips it).
@@ -102,45 +82,26 @@ private:
 };
 
 // One emulated line with a main window on it.
-class Bench
+class Bench : public LineBench
 {
 public:
     explicit Bench(const QStringList &devices, const LineFaults &faults = LineFaults())
+        : LineBench(devices, 7, faults)
     {
-        m_line.setSeed(7);
-        QString error;
-        m_ready = m_line.addDevices(devices, &error) && m_line.openPseudoTerminal(&error);
-        if (!m_ready)
-            qWarning("line not set up: %s", qPrintable(error));
-        m_line.setFaults(faults);
-        QObject::connect(&m_line, &VirtualLine::traced, &m_line, [this](const QString &text) {
-            if (qEnvironmentVariableIsSet("VOLMAR_TRACE_LINE"))
-                qDebug().noquote() << text; // the line's trace, to see a failure
-            const int at = text.indexOf(QLatin1String("<- "));
-            if (at >= 0)
-                m_requests << QByteArray::fromHex(text.mid(at + 3).toLatin1());
-        });
-        StartupOptions options;
-        options.extraPorts << m_line.portName();
-        m_window = std::make_unique<Configurator>(options);
         QObject::connect(page(), &BLEDevice::copyLevelValueToMain, page(),
                          [this](int, int device) { ++m_readings[qBound(0, device, 2)]; });
     }
 
-    Configurator &window() const { return *m_window; }
-    Ui::Configurator *ui() const { return m_window->form(); }
-    BLEDevice *page() const { return m_window->bleDevice(); }
-    VirtualLine &line() { return m_line; }
-    EmulatedBase *base(quint8 address) const { return m_line.base(address); }
+    BLEDevice *page() const { return window().bleDevice(); }
+    EmulatedBase *base(quint8 address) { return line().base(address); }
 
     // Presses the base station button and waits until the first base's
     // serial number and a first reading of its sensor are shown.
     bool connectBase()
     {
-        if (!m_ready)
+        if (!pressDeviceButton(QStringLiteral("ble")))
             return false;
-        m_window->connectDevice(QStringLiteral("ble"));
-        const EmulatedBase *first = m_line.bases().value(0);
+        const EmulatedBase *first = line().bases().value(0);
         return QTest::qWaitFor(
             [&] {
                 return ui()->label_SerNumValBLE->text() == QString::number(first->serial())
@@ -156,26 +117,8 @@ public:
     }
     int readings(int device) const { return m_readings[device]; }
 
-    // Request frames with this command, to this address, since the mark.
-    int requestCount() const { return m_requests.size(); }
-    int sentSince(int mark, quint8 address, quint8 command) const
-    {
-        int count = 0;
-        for (int i = mark; i < m_requests.size(); ++i) {
-            const QByteArray &frame = m_requests.at(i);
-            if (frame.size() >= 4 && quint8(frame.at(1)) == address
-                && quint8(frame.at(2)) == command)
-                ++count;
-        }
-        return count;
-    }
-
 private:
-    VirtualLine m_line; // outlives the window, which closes the port first
-    bool m_ready = false;
-    QList<QByteArray> m_requests;
     int m_readings[3] = {0, 0, 0};
-    std::unique_ptr<Configurator> m_window;
 };
 
 bool statusUpBecomes(const Bench &bench, const QString &text, int timeout = kAnswerTimeout)
@@ -271,7 +214,7 @@ private slots:
         QVERIFY(bench.waitForReadings(2, 1));
         QVERIFY(bench.waitForReadings(0, 1));
         for (quint8 address : {1, 2, 3})
-            QVERIFY2(bench.sentSince(mark, address, 0xF0) > 0, qPrintable(QString::number(address)));
+            QVERIFY2(!bench.sentSince(mark, 0xF0, address).isEmpty(), qPrintable(QString::number(address)));
         // The page shows the first base only.
         QCOMPARE(bench.ui()->label_SerNumValBLE->text(), QString::number(bench.base(1)->serial()));
     }
@@ -361,7 +304,7 @@ private slots:
         bench.page()->changeUiidBle();
         QCOMPARE(m_dialogs->messages(),
                  QStringList{QStringLiteral("Установите корректное значение \"UIID\"")});
-        QCOMPARE(bench.sentSince(mark, 3, 0xE4), 0);
+        QVERIFY(bench.sentSince(mark, 0xE4, 3).isEmpty());
 
         bench.page()->setIdentifierText(QStringLiteral("258"));
         bench.page()->changeUiidBle();

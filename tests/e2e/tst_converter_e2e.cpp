@@ -10,6 +10,7 @@
 #include "calibration/widgettar.h"
 #include "devices/fls/flsdevice.h"
 #include "dialogrecorder.h"
+#include "linebench.h"
 #include "link/portlist.h"
 #include "link/sharedtimers.h"
 #include "ui_configurator.h"
@@ -27,12 +28,6 @@ namespace {
 constexpr int kStartTimeout = 5000;    // ms, for the emulator to name its port
 constexpr int kConnectTimeout = 10000; // ms; three sensors take a few seconds
 constexpr int kTableReads = 10;
-
-QByteArray logText()
-{
-    QFile log(QStringLiteral("log.txt"));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
 
 // volmar-emulator in its own process; its state comes from the `state` command.
 class Emulator

@@ -5,6 +5,7 @@
 #include "devices/fls/flsdevice.h"
 #include "dialogrecorder.h"
 #include "emulator/virtualline.h"
+#include "linebench.h"
 #include "link/portconnection.h"
 #include "link/portlist.h"
 #include "link/sharedtimers.h"
@@ -93,11 +94,6 @@ private:
     QByteArray m_trace;
 };
 
-QByteArray logText()
-{
-    QFile log(QStringLiteral("log.txt"));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
 } // namespace
 
 class TestEmulatorEndToEnd : public QObject

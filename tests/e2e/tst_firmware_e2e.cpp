@@ -9,6 +9,7 @@
 #include "devices/fls/firmwareupdate.h"
 #include "devices/fls/flsdevice.h"
 #include "dialogrecorder.h"
+#include "linebench.h"
 #include "emulator/virtualline.h"
 #include "link/portlist.h"
 #include "ui_configurator.h"
@@ -38,26 +39,6 @@ const QString kSucceeded = QStringLiteral("Прошивка успешно об�
 const QString kNotUpdated = QStringLiteral("Прошивка не обновлена");
 const QString kPowerCycle = QStringLiteral("Переподключите питание датчика");
 
-QByteArray logText()
-{
-    QFile log(QStringLiteral("log.txt"));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
-
-class LogMark
-{
-public:
-    LogMark() : m_from(logText().size()) {}
-    QString since() const { return QString::fromUtf8(logText().mid(m_from)); }
-    bool hasLineStarting(const QString &text) const
-    {
-        return since().contains(QStringLiteral(" -- ") + text);
-    }
-
-private:
-    int m_from;
-};
-
 // Bytes that are no pattern of the code: a slipped block or address shows.
 QByteArray randomBytes(int size, quint32 seed)
 {
@@ -68,45 +49,26 @@ QByteArray randomBytes(int size, quint32 seed)
     return bytes;
 }
 
-class Bench
+class Bench : public LineBench
 {
 public:
-    explicit Bench(const QStringList &devices)
+    explicit Bench(const QStringList &devices) : LineBench(devices, 3)
     {
-        m_line.setSeed(3);
-        QString error;
-        m_ready = m_line.addDevices(devices, &error) && m_line.openPseudoTerminal(&error);
-        if (!m_ready)
-            qWarning("line not set up: %s", qPrintable(error));
-        QObject::connect(&m_line, &VirtualLine::traced, &m_line, [this](const QString &text) {
-            const int at = text.indexOf(QLatin1String("<- "));
-            if (at >= 0)
-                m_requests << QByteArray::fromHex(text.mid(at + 3).toLatin1());
-        });
-        StartupOptions options;
-        options.extraPorts << m_line.portName();
-        m_window = std::make_unique<Configurator>(options);
         QObject::connect(update(), &FirmwareUpdate::bootloaderAnswered, update(),
                          [this] { ++m_bootloaderAnswers; });
         QObject::connect(ui()->progressBarFirmwareDUT, &QProgressBar::valueChanged,
                          ui()->progressBarFirmwareDUT, [this](int value) { m_progress << value; });
     }
-    ~Bench() { FileDialogs::setProvider({}); }
+    ~Bench() override { FileDialogs::setProvider({}); }
 
-    Ui::Configurator *ui() const { return m_window->form(); }
-    FLSDevice *fls() const { return m_window->flsDevice(); }
+    FLSDevice *fls() const { return window().flsDevice(); }
     FirmwareUpdate *update() const { return fls()->firmwareUpdate(); }
-    VirtualLine &line() { return m_line; }
     QList<int> &progress() { return m_progress; }
     int bootloaderAnswers() const { return m_bootloaderAnswers; }
 
     bool connectSensor()
     {
-        if (!m_ready)
-            return false;
-        m_window->connectDevice(QStringLiteral("fls"));
-        return QTest::qWaitFor([&] { return fls()->isDeviceConnected() && !fls()->formRefresh(); },
-                               kConnectTimeout);
+        return pressDeviceButton(QStringLiteral("fls")) && sensorConnectedAgain();
     }
     bool sensorConnectedAgain()
     {
@@ -118,39 +80,13 @@ public:
     {
         FileDialogs::setProvider([path](FileDialogs::Kind, const QString &) { return path; });
     }
-    // The service menu's entry, as the engineer picks it.
-    bool pickUpdate()
-    {
-        const auto actions = m_window->serviceMenu()->actions();
-        for (QAction *action : actions) {
-            if (action->text() == kUpdateEntry) {
-                action->trigger();
-                return true;
-            }
-        }
-        return false;
-    }
     bool updateDone() { return QTest::qWaitFor([&] { return !update()->isRunning(); }, kUpdateTimeout); }
 
-    int requestCount() const { return int(m_requests.size()); }
-    int resetsSince(int mark, quint8 address) const
-    {
-        int count = 0;
-        for (int i = mark; i < m_requests.size(); ++i) {
-            const QByteArray &frame = m_requests.at(i);
-            count += frame.size() >= 4 && quint8(frame.at(0)) == 0x31
-                     && quint8(frame.at(1)) == address && quint8(frame.at(2)) == 0x88;
-        }
-        return count;
-    }
+    int resetsSince(int mark, quint8 address) const { return int(sentSince(mark, 0x88, address).size()); }
 
 private:
-    VirtualLine m_line; // outlives the window, which closes the port first
-    bool m_ready = false;
-    QList<QByteArray> m_requests;
     QList<int> m_progress;
     int m_bootloaderAnswers = 0;
-    std::unique_ptr<Configurator> m_window;
 };
 
 } // namespace
@@ -200,7 +136,7 @@ private slots:
         bench.chooseFile(path);
         const LogMark log;
         const int mark = bench.requestCount();
-        QVERIFY(bench.pickUpdate());
+        QVERIFY(bench.pickServiceEntry(kUpdateEntry));
         QVERIFY(bench.update()->isRunning());
         QCOMPARE(bench.fls()->statusLabel()->text(), kPowerCycle);
         QVERIFY(bench.ui()->progressBarFirmwareDUT->isVisibleTo(bench.ui()->DUT));
@@ -229,7 +165,7 @@ private slots:
         bench.chooseFile(kv510File(QStringLiteral("next/firmware.cri"), second));
         bench.progress().clear();
         dialogs.clear();
-        QVERIFY(bench.pickUpdate());
+        QVERIFY(bench.pickServiceEntry(kUpdateEntry));
         QCOMPARE(bench.ui()->progressBarFirmwareDUT->value(), 0);
         QVERIFY(bench.updateDone());
         QTRY_COMPARE(dialogs.messages(), QStringList{kSucceeded});
@@ -252,7 +188,7 @@ private slots:
         QVERIFY(bench.connectSensor());
         const QByteArray file = randomBytes(1000, 260);
         bench.chooseFile(writeFile(QStringLiteral("KV260_fw.bin"), file));
-        QVERIFY(bench.pickUpdate());
+        QVERIFY(bench.pickServiceEntry(kUpdateEntry));
         QVERIFY(bench.updateDone());
         QTRY_COMPARE(dialogs.messages(), QStringList{kSucceeded});
         const int padded = (file.size() / 64 + 1) * 64;
@@ -275,7 +211,7 @@ private slots:
         const QByteArray image = randomBytes(6 * 1024, 3);
         bench.chooseFile(kv510File(QStringLiteral("KV510/big.cri"), image));
         const LogMark log;
-        QVERIFY(bench.pickUpdate());
+        QVERIFY(bench.pickServiceEntry(kUpdateEntry));
         QVERIFY(QTest::qWaitFor([&] { return bench.ui()->progressBarFirmwareDUT->value() > 25; },
                                 kUpdateTimeout));
         bench.line().goSilent();
@@ -293,7 +229,7 @@ private slots:
         QVERIFY(!bench.fls()->isDeviceConnected());
         QVERIFY(bench.fls()->firmwareUpdateOffered());
         const int mark = bench.requestCount();
-        QVERIFY(bench.pickUpdate());
+        QVERIFY(bench.pickServiceEntry(kUpdateEntry));
         QVERIFY(bench.update()->isRunning());
         QTest::qWait(300);
         bench.line().powerCycle(bench.line().sensor(1)); // the engineer does it
@@ -328,7 +264,7 @@ private slots:
         bench.chooseFile(name.isEmpty() ? QString()
                                         : kv510File(name, randomBytes(1024, 4)));
         const int mark = bench.requestCount();
-        QVERIFY(bench.pickUpdate());
+        QVERIFY(bench.pickServiceEntry(kUpdateEntry));
         QVERIFY(!bench.update()->isRunning());
         QTRY_COMPARE(dialogs.messages(), message.isEmpty() ? QStringList() : QStringList{message});
         QTest::qWait(1200);
@@ -347,7 +283,7 @@ private slots:
         QVERIFY(bench.connectSensor());
         bench.chooseFile(kv510File(QStringLiteral("KV510/lost.cri"), randomBytes(8 * 1024, 5)));
         const LogMark log;
-        QVERIFY(bench.pickUpdate());
+        QVERIFY(bench.pickServiceEntry(kUpdateEntry));
         QVERIFY(QTest::qWaitFor([&] { return bench.bootloaderAnswers() > 0; }, kUpdateTimeout));
         bench.line().hangUp();
         QTRY_VERIFY_WITH_TIMEOUT(!bench.update()->isRunning(), 3000);
@@ -367,7 +303,7 @@ private slots:
         const int mark = bench.requestCount();
         const QByteArray image = randomBytes(1024, 6);
         bench.chooseFile(kv510File(QStringLiteral("KV510/two.cri"), image));
-        QVERIFY(bench.pickUpdate());
+        QVERIFY(bench.pickServiceEntry(kUpdateEntry));
         QVERIFY(bench.updateDone());
         QTRY_COMPARE(dialogs.messages(), QStringList{kSucceeded});
         QCOMPARE(bench.resetsSince(mark, 1), 1);

@@ -7,6 +7,7 @@
 #include "devices/fls/flsdevice.h"
 #include "devices/fls/security.h"
 #include "dialogrecorder.h"
+#include "linebench.h"
 #include "emulator/virtualline.h"
 #include "link/portlist.h"
 #include "link/sharedtimers.h"
@@ -33,27 +34,6 @@ const QString kWrongPassword = QStringLiteral("Вы ввели неправил�
 const QString kNotWritten = QStringLiteral("Некоторые параметры не были записаны\nПовторите");
 const QString kBadAddress = QStringLiteral("Сетевой адрес должен быть числом\nот 1 до 254");
 const QString kBadPassword = QStringLiteral("Пароль должен быть числом\nот 0 до 4294967295");
-
-QByteArray logText()
-{
-    QFile log(QStringLiteral("log.txt"));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
-
-// What the event log got from a point on.
-class LogMark
-{
-public:
-    LogMark() : m_from(logText().size()) {}
-    QString since() const { return QString::fromUtf8(logText().mid(m_from)); }
-    bool hasLine(const QString &text) const
-    {
-        return since().contains(QStringLiteral(" -- ") + text + QStringLiteral("\r\n"));
-    }
-
-private:
-    int m_from;
-};
 
 // Picks an entry of a combo box the way a click in its list does.
 bool choose(QComboBox *box, const QString &text)
@@ -94,42 +74,25 @@ QByteArray password(quint32 value)
 
 // One emulated line with a main window on it. The line traces every request
 // the tool sends, so a test can tell what went out and what did not.
-class Bench
+class Bench : public LineBench
 {
 public:
-    explicit Bench(const QStringList &devices)
+    explicit Bench(const QStringList &devices) : LineBench(devices, 1)
     {
-        m_line.setSeed(1);
-        QString error;
-        m_ready = m_line.addDevices(devices, &error) && m_line.openPseudoTerminal(&error);
-        if (!m_ready)
-            qWarning("line not set up: %s", qPrintable(error));
-        QObject::connect(&m_line, &VirtualLine::traced, &m_line, [this](const QString &text) {
-            const int at = text.indexOf(QLatin1String("<- "));
-            if (at >= 0)
-                m_requests << QByteArray::fromHex(text.mid(at + 3).toLatin1());
-        });
-        StartupOptions options;
-        options.extraPorts << m_line.portName();
-        m_window = std::make_unique<Configurator>(options);
         QObject::connect(fls(), &FLSDevice::copyLevelValueToMain, fls(), [this] { ++m_readings; });
         QObject::connect(fls(), &FLSDevice::copyQueueSurveyDevice, fls(), [this] { ++m_readings; });
     }
 
-    Configurator &window() const { return *m_window; }
-    Ui::Configurator *ui() const { return m_window->form(); }
-    FLSDevice *fls() const { return m_window->flsDevice(); }
-    VirtualLine &line() { return m_line; }
-    EmulatedSensor *sensor(quint8 address) const { return m_line.sensor(address); }
+    FLSDevice *fls() const { return window().flsDevice(); }
+    EmulatedSensor *sensor(quint8 address) { return line().sensor(address); }
 
     // Presses the wired-sensor button and waits until the first sensor's
     // settings have filled the form and its serial number has been read.
     bool connectSensor()
     {
-        if (!m_ready)
+        if (!pressDeviceButton(QStringLiteral("fls")))
             return false;
-        m_window->connectDevice(QStringLiteral("fls"));
-        const EmulatedSensor *first = m_line.sensors().value(0);
+        const EmulatedSensor *first = line().sensors().value(0);
         return QTest::qWaitFor(
             [&] { return !fls()->formRefresh() && fls()->record(0).serial == qint32(first->serial()); },
             kConnectTimeout);
@@ -143,18 +106,6 @@ public:
         return QTest::qWaitFor([&] { return m_readings > seen; }, kConnectTimeout);
     }
 
-    int requestCount() const { return m_requests.size(); }
-    // Request frames with this command sent since the mark, to any address.
-    QList<QByteArray> sentSince(int mark, quint8 command) const
-    {
-        QList<QByteArray> frames;
-        for (int i = mark; i < m_requests.size(); ++i) {
-            const QByteArray &frame = m_requests.at(i);
-            if (frame.size() >= 4 && quint8(frame.at(1)) != 0xFF && quint8(frame.at(2)) == command)
-                frames << frame;
-        }
-        return frames;
-    }
     bool polledSince(int mark, quint8 address, quint8 command) const
     {
         for (const QByteArray &frame : sentSince(mark, command)) {
@@ -166,14 +117,8 @@ public:
 
     void serviceAction(const QString &text)
     {
-        const auto actions = m_window->serviceMenu()->actions();
-        for (QAction *action : actions) {
-            if (action->text() == text) {
-                action->trigger();
-                return;
-            }
-        }
-        QFAIL(qPrintable(QStringLiteral("no service entry ") + text));
+        if (!pickServiceEntry(text))
+            QFAIL(qPrintable(QStringLiteral("no service entry ") + text));
     }
 
     // "Безопасность" at a moment when no poll reply is on its way (one that
@@ -188,11 +133,7 @@ public:
     }
 
 private:
-    VirtualLine m_line; // outlives the window, which closes the port first
-    bool m_ready = false;
-    QList<QByteArray> m_requests;
     int m_readings = 0;
-    std::unique_ptr<Configurator> m_window;
 };
 
 // Plays the engineer at the password dialog: each time it opens, notes its

@@ -7,6 +7,7 @@
 #include "app/configurator.h"
 #include "devices/tag/wiredtagdevice.h"
 #include "dialogrecorder.h"
+#include "linebench.h"
 #include "emulator/emulatedtag.h"
 #include "emulator/virtualline.h"
 #include "link/frame.h"
@@ -31,72 +32,26 @@ namespace {
 constexpr int kConnectTimeout = 10000; // ms; search, settings and identification take about 2 s
 constexpr int kAnswerTimeout = 5000;
 
-QByteArray logText()
-{
-    QFile log(QStringLiteral("log.txt"));
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-}
-
 // One emulated line with a main window on it.
-class Bench
+class Bench : public LineBench
 {
 public:
-    explicit Bench(const QStringList &devices)
-    {
-        m_line.setSeed(7);
-        QString error;
-        m_ready = m_line.addDevices(devices, &error) && m_line.openPseudoTerminal(&error);
-        if (!m_ready)
-            qWarning("line not set up: %s", qPrintable(error));
-        QObject::connect(&m_line, &VirtualLine::traced, &m_line, [this](const QString &text) {
-            if (qEnvironmentVariableIsSet("VOLMAR_TRACE_LINE"))
-                qDebug().noquote() << text;
-            const int at = text.indexOf(QLatin1String("<- "));
-            if (at >= 0)
-                m_requests << QByteArray::fromHex(text.mid(at + 3).toLatin1());
-        });
-        StartupOptions options;
-        options.extraPorts << m_line.portName();
-        m_window = std::make_unique<Configurator>(options);
-    }
+    explicit Bench(const QStringList &devices) : LineBench(devices, 7) {}
 
-    Configurator &window() const { return *m_window; }
-    Ui::Configurator *ui() const { return m_window->form(); }
-    WiredTagDevice *page() const { return m_window->wiredTagDevice(); }
-    EmulatedTag *tag(quint8 address) const { return m_line.tag(address); }
-    VirtualLine &line() { return m_line; }
+    WiredTagDevice *page() const { return window().wiredTagDevice(); }
+    EmulatedTag *tag(quint8 address) { return line().tag(address); }
 
     // Presses W-TAG and waits until the first reader's serial number shows.
     bool connectReader()
     {
-        if (!m_ready)
+        if (!pressDeviceButton(QStringLiteral("tag")))
             return false;
-        m_window->connectDevice(QStringLiteral("tag"));
-        const QString serial = QString::number(m_line.tags().value(0)->serial());
+        const QString serial = QString::number(line().tags().value(0)->serial());
         return QTest::qWaitFor(
             [&] { return ui()->label_ValSerNumWT->text() == serial && page()->isDeviceConnected()
                          && ui()->pushButtonSetModeWT->isEnabled(); },
             kConnectTimeout);
     }
-
-    int requestCount() const { return m_requests.size(); }
-    // Requests with this command to this address since the mark.
-    QList<QByteArray> sentSince(int mark, quint8 address, quint8 command) const
-    {
-        QList<QByteArray> sent;
-        for (int i = mark; i < m_requests.size(); ++i) {
-            const QByteArray &frame = m_requests.at(i);
-            if (frame.size() >= 4 && quint8(frame.at(1)) == address && quint8(frame.at(2)) == command)
-                sent << frame;
-        }
-        return sent;
-    }
-
-private:
-    VirtualLine m_line; // outlives the window, which closes the port first
-    bool m_ready = false;
-    QList<QByteArray> m_requests;
-    std::unique_ptr<Configurator> m_window;
 };
 
 void type(QLineEdit *field, const QString &text)
@@ -173,7 +128,7 @@ private slots:
         ui->pushButtonSetModeWT->click();
         QCOMPARE(int(bench.tag(7)->mode()), 1);
         // The mode byte alone, no write key.
-        QCOMPARE(bench.sentSince(mark, 7, 0xF2).value(0), Frame::request(7, 0xF2, QByteArray(1, '\x01')));
+        QCOMPARE(bench.sentSince(mark, 0xF2, 7).value(0), Frame::request(7, 0xF2, QByteArray(1, '\x01')));
         QVERIFY(!ui->label_PixSetModeWT->isVisibleTo(ui->WiredTag));
 
         type(ui->lineEditSetSerNumWT, QStringLiteral("123456"));
@@ -190,7 +145,7 @@ private slots:
         mark = bench.requestCount();
         ui->pushButtonSetIDWT->click();
         QCOMPARE(bench.tag(7)->identifier(), 255u);
-        QCOMPARE(bench.sentSince(mark, 7, 0xE1).value(0).mid(3, 4), QByteArray::fromHex("000000FF"));
+        QCOMPARE(bench.sentSince(mark, 0xE1, 7).value(0).mid(3, 4), QByteArray::fromHex("000000FF"));
         QCOMPARE(ui->lineEditSETIDWT->text(), QStringLiteral("ff")); // the identifier as set
         QVERIFY(!ui->label_PixSetIDWT->isVisibleTo(ui->WiredTag));
         bench.tag(7)->setIdentifier(1);
@@ -199,7 +154,7 @@ private slots:
         mark = bench.requestCount();
         ui->pushButtonSetIDWT->click();
         QCOMPARE(bench.tag(7)->identifier(), 255u);
-        QCOMPARE(bench.sentSince(mark, 7, 0xE1).value(0).mid(3, 4), QByteArray::fromHex("000000FF"));
+        QCOMPARE(bench.sentSince(mark, 0xE1, 7).value(0).mid(3, 4), QByteArray::fromHex("000000FF"));
         QVERIFY(m_dialogs->messages().isEmpty());
     }
 
@@ -225,7 +180,7 @@ private slots:
                               QStringLiteral("Введите серийный номер\nот 1 до 2147483647"),
                               QStringLiteral("Сетевой адрес должен быть числом\nот 1 до 254")}));
         for (const quint8 command : {0xE1, 0xF6, 0xFB})
-            QVERIFY2(bench.sentSince(mark, 7, command).isEmpty(), qPrintable(QString::number(command)));
+            QVERIFY2(bench.sentSince(mark, command, 7).isEmpty(), qPrintable(QString::number(command)));
         QCOMPARE(bench.tag(7)->identifier(), 77u);
         QCOMPARE(bench.tag(7)->serial(), 5u);
         QCOMPARE(int(bench.tag(7)->address()), 7);
@@ -248,7 +203,7 @@ private slots:
                                              && bench.page()->selectedAddress() == 9; },
                                 kConnectTimeout));
         const int mark = bench.requestCount();
-        QVERIFY(QTest::qWaitFor([&] { return !bench.sentSince(mark, 9, 0xFC).isEmpty(); },
+        QVERIFY(QTest::qWaitFor([&] { return !bench.sentSince(mark, 0xFC, 9).isEmpty(); },
                                 kConnectTimeout));
         QCOMPARE(ui->comboBox_NetNumWT->currentText(), QStringLiteral("9"));
         QCOMPARE(ui->label_ValSerNumWT->text(), QStringLiteral("4242"));
@@ -267,7 +222,7 @@ private slots:
         QCOMPARE(ui->comboBox_NetNumWT->count(), 3);
         const int mark = bench.requestCount();
         for (const quint8 address : {3, 5, 8})
-            QVERIFY2(QTest::qWaitFor([&] { return !bench.sentSince(mark, address, 0xFC).isEmpty(); },
+            QVERIFY2(QTest::qWaitFor([&] { return !bench.sentSince(mark, 0xFC, address).isEmpty(); },
                                      kConnectTimeout),
                      qPrintable(QString::number(address)));
         QCOMPARE(ui->label_ValSerNumWT->text(), QStringLiteral("1003"));
@@ -283,8 +238,8 @@ private slots:
         QCOMPARE(int(bench.tag(3)->mode()), 0);
         // Turns go on: the shown serial number stays the chosen reader's.
         const int later = bench.requestCount();
-        QVERIFY(QTest::qWaitFor([&] { return !bench.sentSince(later, 3, 0xFC).isEmpty()
-                                             && !bench.sentSince(later, 5, 0xFC).isEmpty(); },
+        QVERIFY(QTest::qWaitFor([&] { return !bench.sentSince(later, 0xFC, 3).isEmpty()
+                                             && !bench.sentSince(later, 0xFC, 5).isEmpty(); },
                                 kConnectTimeout));
         QCOMPARE(ui->label_ValSerNumWT->text(), QStringLiteral("1008"));
     }
