@@ -7,6 +7,7 @@
 #include "link/firmwareexchange.h"
 #include "link/frame.h"
 #include "link/protocol.h"
+#include "memoryline.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -102,19 +103,10 @@ Boot synced(Boot::Protocol protocol = Boot::Protocol::St)
 }
 
 // A line in memory, no reply delay; the console acts on it as stdin would.
-class Bench
+class Bench : public MemoryLine
 {
 public:
-    explicit Bench(const QStringList &devices) : console(&line)
-    {
-        line.setSeed(1);
-        QString error;
-        if (!line.addDevices(devices, &error))
-            qFatal("bad test devices: %s", qPrintable(error));
-        line.setReplyDelay(0ms);
-        wire = new MemoryTransport;
-        line.attach(wire);
-    }
+    explicit Bench(const QStringList &devices) : MemoryLine(devices), console(&line) {}
 
     bool run(const QString &commandLine) { return console.execute(commandLine).ok; }
 
@@ -144,8 +136,6 @@ public:
         return wire->written().mid(before.size()) == expected;
     }
 
-    VirtualLine line;
-    MemoryTransport *wire = nullptr;
     LineConsole console;
 };
 

@@ -10,6 +10,7 @@
 #include "emulator/virtualline.h"
 #include "link/frame.h"
 #include "link/protocol.h"
+#include "memoryline.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -62,33 +63,7 @@ QByteArray configuration(quint8 byte)
     return QByteArray(1, char(byte));
 }
 
-// A line with devices on a wire in memory, no reply delay.
-class Bench
-{
-public:
-    explicit Bench(const QStringList &devices)
-    {
-        line.setSeed(1);
-        QString error;
-        if (!line.addDevices(devices, &error))
-            qFatal("bad test devices: %s", qPrintable(error));
-        line.setReplyDelay(0ms);
-        wire = new MemoryTransport;
-        line.attach(wire);
-    }
-
-    // Sends bytes and waits for the next write (empty when none came).
-    QByteArray ask(const QByteArray &bytes, int waitMs = 500)
-    {
-        const int before = int(wire->writes().size());
-        wire->deliver(bytes);
-        const bool came = QTest::qWaitFor([&] { return wire->writes().size() > before; }, waitMs);
-        return came ? wire->writes().at(before) : QByteArray();
-    }
-
-    VirtualLine line;
-    MemoryTransport *wire = nullptr;
-};
+using Bench = MemoryLine;
 
 const QString kFourSensors = QStringLiteral(
     "ble@1:fw=230,noise=0,drift=0,adv=KV_100001/9;KV_100002/5;KV_100003/7;KV_10000A/12");

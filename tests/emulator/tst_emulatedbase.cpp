@@ -12,6 +12,7 @@
 #include "link/frame.h"
 #include "link/protocol.h"
 #include "link/replyassembler.h"
+#include "memoryline.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,34 +69,7 @@ quint8 answerCode(const QByteArray &reply)
     return reply.size() > Protocol::kCommandOffset ? quint8(reply.at(Protocol::kCommandOffset)) : 0;
 }
 
-// A line with devices on a wire in memory, no reply delay.
-class Bench
-{
-public:
-    explicit Bench(const QStringList &devices)
-    {
-        line.setSeed(1);
-        QString error;
-        if (!line.addDevices(devices, &error))
-            qFatal("bad test devices: %s", qPrintable(error));
-        line.setReplyDelay(0ms);
-        wire = new MemoryTransport;
-        line.attach(wire);
-    }
-
-    // Sends a frame and waits for the next write, which it returns (empty
-    // when nothing came within the time).
-    QByteArray ask(const QByteArray &frame, int waitMs = 500)
-    {
-        const int before = int(wire->writes().size());
-        wire->deliver(frame);
-        const bool came = QTest::qWaitFor([&] { return wire->writes().size() > before; }, waitMs);
-        return came ? wire->writes().at(before) : QByteArray();
-    }
-
-    VirtualLine line;
-    MemoryTransport *wire = nullptr;
-};
+using Bench = MemoryLine;
 
 } // namespace
 

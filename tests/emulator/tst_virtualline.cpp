@@ -4,6 +4,7 @@
 #include "emulator/virtualline.h"
 #include "link/frame.h"
 #include "link/protocol.h"
+#include "memoryline.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,19 +21,10 @@ namespace {
 constexpr int kWait = 5000; // generous limit for conditions, ms
 
 // A line with sensors on a wire in memory, no reply delay unless a test sets one.
-class Bench
+class Bench : public MemoryLine
 {
 public:
-    explicit Bench(const QStringList &devices, quint32 seed = 1)
-    {
-        line.setSeed(seed);
-        QString error;
-        if (!line.addDevices(devices, &error))
-            qFatal("bad test devices: %s", qPrintable(error));
-        line.setReplyDelay(0ms);
-        wire = new MemoryTransport;
-        line.attach(wire);
-    }
+    using MemoryLine::MemoryLine;
 
     // What a sensor would answer, computed on a twin so the line's sensor is untouched.
     static QByteArray identification(quint8 address)
@@ -41,9 +33,6 @@ public:
         EmulatedSensor twin(*config, 0);
         return twin.handle(Frame::request(address, Cmd::ReadIdentification)).reply;
     }
-
-    VirtualLine line;
-    MemoryTransport *wire = nullptr;
 };
 
 } // namespace
