@@ -2,6 +2,7 @@
 #include "calibration/engineermenuqdialog.h"
 #include "calibration/itemdelegate.h"
 #include "calibration/litertopercent.h"
+#include "testfiles.h"
 #include "widgets/switch.h"
 
 #include "dialogrecorder.h"
@@ -20,34 +21,6 @@
 #include <memory>
 
 namespace {
-QStringList repeated(int count, const QString &value)
-{
-    QStringList list;
-    for (int i = 0; i < count; ++i)
-        list << value;
-    return list;
-}
-
-QString ru(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
 QPushButton *button(QWidget *dialog, const char *name)
 {
     return dialog->findChild<QPushButton *>(QLatin1String(name));

@@ -1,5 +1,6 @@
 #include "calibration/calibrationcsv.h"
 #include "calibration/calibrationtable.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,34 +15,6 @@
 #endif
 
 namespace {
-QStringList repeated(int count, const QString &value)
-{
-    QStringList list;
-    for (int i = 0; i < count; ++i)
-        list << value;
-    return list;
-}
-
-QString ru(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
 QStringList column(const QString &value)
 {
     return repeated(CalibrationTable::kRows, value);

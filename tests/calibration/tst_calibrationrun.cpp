@@ -2,6 +2,7 @@
 // which lines it keeps, what a resumed run takes from its file.
 #include "calibration/calibrationrun.h"
 #include "calibration/itemdelegate.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,21 +20,6 @@
 #endif
 
 namespace {
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
 QStringList column(const QStandardItemModel &model, int c)
 {
     QStringList out;

@@ -8,6 +8,7 @@
 #include "devices/fls/flsdevice.h"
 #include "dialogrecorder.h"
 #include "link/portlist.h"
+#include "testfiles.h"
 #include "ui_configurator.h"
 
 #include <QStandardItemModel>
@@ -18,21 +19,6 @@
 #include <memory>
 
 namespace {
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
-
 QStringList column(QStandardItemModel *model, int c)
 {
     QStringList out;
