@@ -71,38 +71,21 @@ void FirmwareUpdate::start(quint8 address)
 {
     if (m_running)
         return;
-    // Everything that can refuse the update does so before the reset: a
-    // sensor that was told to reset for nothing only drops out of the
-    // readings, and one that was sent towards its bootloader with no usable
-    // image would be left waiting there.
     const QString path = chooseFile();
-    if (path.isEmpty())
-        return;
-    const std::optional<FirmwareModel> model = FirmwareModel::forPath(path, m_lastModel);
-    if (!model) {
-        emit showMessage(tr("Модель датчика не найдена в имени файла прошивки.\n"
-                            "Имя файла или папки должно содержать KV210, KV260, KV510, KV610 или KVL300"));
-        return;
+    std::optional<FirmwareModel> model;
+    if (!path.isEmpty()) {
+        // Without a model nothing tells where the image goes: refused before
+        // the reset, so the sensor keeps running its firmware.
+        model = FirmwareModel::forPath(path, m_lastModel);
+        if (!model) {
+            emit showMessage(tr("Модель датчика не найдена в имени файла прошивки.\n"
+                                "Имя файла или папки должно содержать KV210, KV260, KV510, KV610 или KVL300"));
+            return;
+        }
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        emit showMessage(tr("Не удалось открыть файл прошивки"));
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    if (!FirmwareExchange::holdsImage(bytes, *model)) {
-        emit showMessage(tr("В файле нет прошивки для этой модели датчика"));
-        return;
-    }
-    if (!model->kv260)
-        m_lastModel = *model;
-    m_model = *model;
-    m_file = bytes;
-    m_running = true;
-    m_lastFailed = false;
-    m_errorHoldTimer.stop();
-    setInVisibleLabelBadFirmW();
 
+    // The sensor is reset before the file is read, a cancelled dialog
+    // included: it restarts, and the page finds it again in the search.
     emit logLine(QStringLiteral("Starting update firmware"));
     m_startedAt = QDateTime::currentSecsSinceEpoch();
     emit pageReleased();
@@ -110,6 +93,24 @@ void FirmwareUpdate::start(quint8 address)
     // reset: the sensor waits in its bootloader for the power cycle anyway.
     if (address != 0 && address != Protocol::kBroadcastAddress)
         emit writeRequested(Frame::writeRequest(address, Protocol::Command::Reset));
+    if (path.isEmpty()) {
+        emit pageResumed();
+        return;
+    }
+    const QString problem = load(path, *model);
+    if (!problem.isEmpty()) {
+        emit pageResumed();
+        emit showMessage(problem);
+        return;
+    }
+
+    if (!model->kv260)
+        m_lastModel = *model;
+    m_model = *model;
+    m_running = true;
+    m_lastFailed = false;
+    m_errorHoldTimer.stop();
+    setInVisibleLabelBadFirmW();
     emit pageStatus(tr("Переподключите питание датчика"));
     if (m_progressBar) {
         m_progressBar->setRange(0, FirmwareExchange::progressMaximum(int(m_file.size()), m_model));
@@ -118,6 +119,21 @@ void FirmwareUpdate::start(quint8 address)
     }
     m_settling = true;
     m_settleTimer.start();
+}
+
+QString FirmwareUpdate::load(const QString &path, const FirmwareModel &model)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("Не удалось открыть файл прошивки");
+    m_file = file.readAll();
+    // A file too short for the header and an image would put garbage where
+    // the firmware goes.
+    if (file.error() != QFileDevice::NoError || !FirmwareExchange::holdsImage(m_file, model)) {
+        m_file.clear();
+        return tr("В файле нет прошивки для этой модели датчика");
+    }
+    return {};
 }
 
 void FirmwareUpdate::startKnocking()

@@ -35,8 +35,9 @@ public:
     FirmwareUpdate(QWidget *page, QProgressBar *progressBar, QObject *parent = nullptr);
 
     // Asks for the file and starts the update of the sensor at `address`.
-    // Nothing is sent when the dialog is cancelled, the file cannot be read,
-    // or nothing tells where its image goes.
+    // A file whose path names no model is refused before anything is sent;
+    // otherwise the sensor is reset, and when the dialog was cancelled or the
+    // file holds no image for the model the page goes back to the search.
     void start(quint8 address);
     void bytesReceived(const QByteArray &bytes);
     // The line went away (converter lost, the engineer disconnected).
@@ -70,6 +71,8 @@ public slots:
 
 private:
     QString chooseFile() const;
+    // Reads the file into m_file; what is wrong with it, or empty.
+    QString load(const QString &path, const FirmwareModel &model);
     void startKnocking();
     void onFinished(bool ok);
     qint64 elapsedSeconds() const;

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDebug>
 #include <QGuiApplication>
+#include <QList>
 #include <QRegularExpressionValidator>
 
 RemoteControlPage::RemoteControlPage(Ui::Configurator *form, QWidget *dialogParent)
@@ -27,13 +28,22 @@ RemoteControlPage::RemoteControlPage(Ui::Configurator *form, QWidget *dialogPare
     for (QLineEdit *field : {ui->lineEditNetNumRemoteControl, ui->lineEditPassRemoteControl})
         field->setValidator(new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[0-9]+")), field));
+    for (QWidget *w : modeWidgets())
+        w->hide();
     commandChosen(ui->comboBoxRemoteControl->currentIndex());
+}
+
+QList<QWidget *> RemoteControlPage::modeWidgets() const
+{
+    return {ui->label_3RC, ui->label_4RC, ui->comboBoxFiltrRemoteControl,
+            ui->comboBoxModeRemoteControl};
 }
 
 void RemoteControlPage::commandChosen(int index)
 {
-    // Each command shows only the fields it reads, so that nothing on the
-    // page suggests a value that the line does not carry.
+    // A command that reads the value field shows it and leaves the mode and
+    // filtration lists as they were; one that reads nothing hides them all;
+    // the mode command shows only the lists.
     const RemoteCommand::Value value = RemoteCommand::valueOf(index);
     const bool asksValue = value != RemoteCommand::Value::None
                            && value != RemoteCommand::Value::ModeAndFiltration;
@@ -42,9 +52,9 @@ void RemoteControlPage::commandChosen(int index)
         ui->label_2RC->setText(RemoteCommand::prompt(index));
     ui->label_2RC->setVisible(asksValue);
     ui->lineEditPassRemoteControl->setVisible(asksValue);
-    for (QWidget *w : {static_cast<QWidget *>(ui->label_3RC), static_cast<QWidget *>(ui->label_4RC),
-                       static_cast<QWidget *>(ui->comboBoxFiltrRemoteControl),
-                       static_cast<QWidget *>(ui->comboBoxModeRemoteControl)})
+    if (asksValue)
+        return;
+    for (QWidget *w : modeWidgets())
         w->setVisible(asksMode);
 }
 

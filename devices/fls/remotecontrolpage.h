@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QtGlobal>
 
@@ -34,6 +35,9 @@ public:
     quint8 filtrationCode() const;
 
 private:
+    // The mode and filtration lists with their labels.
+    QList<QWidget *> modeWidgets() const;
+
     Ui::Configurator *ui;
     QWidget *m_dialogParent;
 };

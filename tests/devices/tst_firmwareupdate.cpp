@@ -106,19 +106,37 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
     }
 
-    // Nothing reaches the sensor unless the file can be flashed: no reset
-    // that would drop it out of its readings for nothing.
-    void refusedBeforeTheReset_data()
+    // A path that names no model tells nothing of where the image goes:
+    // refused before anything reaches the sensor, which keeps running.
+    void noModelRefusedBeforeTheReset()
+    {
+        Fixture f;
+        f.choose(f.writeFile(QStringLiteral("update.bin"), kv610File(10)));
+        f.update.start(kAddress);
+        QTest::qWait(int(FirmwareUpdate::kLineSettle.count()) + 100);
+        QVERIFY(f.written.isEmpty());
+        QVERIFY(!f.update.isRunning());
+        QVERIFY(!f.update.lastUpdateFailed());
+        QCOMPARE(f.messages,
+                 QStringList{"Модель датчика не найдена в имени файла прошивки.\n"
+                             "Имя файла или папки должно содержать KV210, KV260, KV510, KV610 "
+                             "или KVL300"});
+        QVERIFY(f.log.isEmpty());
+        QCOMPARE(f.resumed, 0);
+    }
+
+    // A cancelled dialog, or a file that cannot be read or holds no image
+    // for its model: the sensor has been reset and the page searches again,
+    // without a knock; what was wrong with the file is said.
+    void resetThenBackToTheSearch_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<QString>("message");
         QTest::newRow("dialog cancelled") << "KV510.cri" << kv610File(10) << true << QString();
-        QTest::newRow("no model in the path")
-            << "update.bin" << kv610File(10) << false
-            << "Модель датчика не найдена в имени файла прошивки.\n"
-               "Имя файла или папки должно содержать KV210, KV260, KV510, KV610 или KVL300";
+        QTest::newRow("unreadable") << "KV510/missing.cri" << QByteArray() << false
+                                    << "Не удалось открыть файл прошивки";
         QTest::newRow("header only") << "KV610.cri" << kv610File(0) << false
                                      << "В файле нет прошивки для этой модели датчика";
         QTest::newRow("ends before the KV510 image")
@@ -127,30 +145,29 @@ private slots:
         QTest::newRow("empty KV260 file") << "KV260.bin" << QByteArray() << false
                                           << "В файле нет прошивки для этой модели датчика";
     }
-    void refusedBeforeTheReset()
+    void resetThenBackToTheSearch()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, cancel);
         QFETCH(QString, message);
         Fixture f;
-        const QString path = f.writeFile(name, bytes);
+        const QString path = name.contains(QLatin1Char('/')) ? f.dir.filePath(name)
+                                                             : f.writeFile(name, bytes);
         f.choose(cancel ? QString() : path);
         f.update.start(kAddress);
         QTest::qWait(int(FirmwareUpdate::kLineSettle.count()) + 100);
-        QVERIFY(f.written.isEmpty());
+        QCOMPARE(f.written, QList<QByteArray>{resetFrameTo(kAddress)});
         QVERIFY(!f.update.isRunning());
         QVERIFY(!f.update.lastUpdateFailed());
+        QCOMPARE(f.resumed, 1);
+        QVERIFY(!f.bar.isVisibleTo(&f.page));
         QCOMPARE(f.messages, message.isEmpty() ? QStringList() : QStringList{message});
-        QVERIFY(f.log.isEmpty());
-    }
-
-    void unreadableFileIsRefused()
-    {
-        Fixture f;
-        f.choose(f.dir.filePath(QStringLiteral("KV510/missing.cri")));
+        QCOMPARE(f.log, QStringList{"Starting update firmware"});
+        // A file that could not be used leaves no model for the next one.
+        f.choose(f.writeFile(QStringLiteral("next.bin"), kv610File(10)));
+        f.written.clear();
         f.update.start(kAddress);
-        QCOMPARE(f.messages, QStringList{"Не удалось открыть файл прошивки"});
         QVERIFY(f.written.isEmpty());
     }
 

@@ -210,12 +210,19 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), line->text());
         QVERIFY(dialogs.messages().isEmpty());
 
-        // Another command hides what it does not read.
+        // A command with a value shows its field and leaves the lists as
+        // they were; one without any hides them all; the next value command
+        // then comes without the lists.
         choose(commands, RC::ShiftFull);
         QCOMPARE(prompt->text(), QStringLiteral("Введите смещение в у.е."));
-        QVERIFY(prompt->isVisible() && value->isVisible() && !modes->isVisible());
+        QVERIFY(prompt->isVisible() && value->isVisible());
+        QVERIFY(modes->isVisible() && filtration->isVisible());
         choose(commands, RC::ReadStatus);
         QVERIFY(!prompt->isVisible() && !value->isVisible() && !modes->isVisible());
+        QVERIFY(!filtration->isVisible() && !child<QLabel>(window, "label_3RC")->isVisible());
+        choose(commands, RC::SetPassword);
+        QCOMPARE(prompt->text(), QStringLiteral("Введите числовой пароль"));
+        QVERIFY(prompt->isVisible() && value->isVisible() && !modes->isVisible());
 
         // An address that does not fit: a message, and no line to copy.
         const QString copied = QGuiApplication::clipboard()->text();
