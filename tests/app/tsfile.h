@@ -9,6 +9,15 @@
 #include <QVector>
 #include <QXmlStreamReader>
 
+// The translation sources the build compiles into the tool's languages.
+const char *const kTsFiles[] = {"Language_Eng.ts", "Language_Port.ts", "Language_Esp.ts"};
+
+// A text on one line, for failure messages.
+inline QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
 struct TsMessage
 {
     QString context;

@@ -50,8 +50,12 @@ private slots:
         PortList::setSystemPortsProvider([] { return QVector<PortList::Port>{}; });
     }
 
-    void titleAndFixedSize()
+    // A window with no port to use: fixed size, the sensor page, no service
+    // action without a sensor, and a device button that connects nothing.
+    void windowWithoutAPort()
     {
+        DialogRecorder dialogs;
+        qunsetenv("VOLMAR_EXTRA_PORTS");
         Configurator window;
         QVERIFY(window.windowTitle().endsWith(QStringLiteral("v1.0.0.61")));
         QCOMPARE(window.size(), QSize(800, 600));
@@ -59,45 +63,27 @@ private slots:
         QCOMPARE(window.form()->stackedWidget->currentWidget(), window.form()->DUT);
         QCOMPARE(window.statusLineModel()->text(), QStringLiteral("Подключите датчик"));
         QCOMPARE(window.statusLineModel()->geometry(), QRect(5, 566, 500, 31));
-    }
+        QComboBox *box = window.form()->comboBox_SerialPort;
+        QCOMPARE(box->count(), 1);
+        QCOMPARE(box->currentText(), PortList::placeholder());
 
-    void serviceMenuFollowsThePort()
-    {
-        PseudoTerminal line;
-        StartupOptions options;
-        options.extraPorts << line.slavePath();
-        Configurator window(options);
-        const QString remote = QStringLiteral("Дистанционное управление");
-        QCOMPARE(menuTexts(window),
-                 (QStringList{"Обновить прошивку", "Отменить несохранённые настройки",
-                              "Загрузить заводские настройки", "Инженерное меню", remote,
-                              "Безопасность"}));
-        window.connectDevice(QStringLiteral("fls"));
-        QVERIFY(window.portConnection()->isOpen());
-        QVERIFY(!menuTexts(window).contains(remote));
-        QCOMPARE(menuTexts(window).size(), 5);
-        window.on_pushButtonDeviceFLS_clicked(false);
-        QVERIFY(!window.portConnection()->isOpen());
-        QVERIFY(menuTexts(window).contains(remote));
-    }
-
-    void serviceActionsNeedASensor()
-    {
-        DialogRecorder dialogs;
-        Configurator window;
         for (QAction *action : window.serviceMenu()->actions()) {
             if (action->text() == QStringLiteral("Безопасность"))
                 action->trigger();
         }
         QCOMPARE(dialogs.messages(), QStringList{"Подключите датчик"});
         QCOMPARE(dialogs.sizes().first(), QSize(300, 170));
+
+        window.form()->pushButtonDeviceFLS->click();
+        QVERIFY(!window.form()->pushButtonDeviceFLS->isChecked());
+        QVERIFY(!window.portConnection()->isOpen());
+        QVERIFY(!SharedTimers::pollTimer()->isActive());
     }
 
     void helpModeToggles()
     {
         Configurator window;
         showActive(window);
-        QVERIFY(!window.isHelpMode());
         QTest::keyClick(&window, Qt::Key_F1);
         QVERIFY(window.isHelpMode());
         QCOMPARE(window.size(), QSize(1080, 600));
@@ -117,19 +103,36 @@ private slots:
         QVERIFY(!window.isHelpMode());
         QCOMPARE(window.size(), QSize(800, 600));
         QVERIFY(!window.helpLabel());
+
+        // The help button opens it too, and says so in the log.
+        QFile::remove(QStringLiteral("log.txt"));
+        window.form()->pushButton_Help->click();
+        QVERIFY(window.isHelpMode());
+        QFile log(QStringLiteral("log.txt"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().endsWith(" -- Help called\r\n"));
+        window.closeHelp();
     }
 
-    // The converter is lost while a service action waits for its
-    // confirmation: the port closes and the menu's entries change, but the
-    // menu and the running action stay alive until the action is done.
+    // The menu loses its remote control while a port is open. The converter
+    // is lost while a service action waits for its confirmation: the port
+    // closes and the entries change, but the menu and the running action
+    // stay alive until the action is done.
     void serviceMenuOutlivesALostConverterDuringItsAction()
     {
         PseudoTerminal line;
         StartupOptions options;
         options.extraPorts << line.slavePath();
         Configurator window(options);
+        const QString remote = QStringLiteral("Дистанционное управление");
+        QCOMPARE(menuTexts(window),
+                 (QStringList{"Обновить прошивку", "Отменить несохранённые настройки",
+                              "Загрузить заводские настройки", "Инженерное меню", remote,
+                              "Безопасность"}));
         window.connectDevice(QStringLiteral("fls"));
         QVERIFY(window.portConnection()->isOpen());
+        QCOMPARE(menuTexts(window).size(), 5);
+        QVERIFY(!menuTexts(window).contains(remote));
         window.flsDevice()->setDeviceConnected(true);
         QPointer<QMenu> menu = window.serviceMenu();
         QPointer<QAction> running;
@@ -151,11 +154,10 @@ private slots:
         running->trigger();
         DynamicQDialog::setResponder({});
         QVERIFY(aliveWhileAsking);
-        QVERIFY(menu);
-        QVERIFY(running);
+        QVERIFY(menu && running);
         QCOMPARE(window.serviceMenu(), menu.data());
         QVERIFY(!window.portConnection()->isOpen());
-        QVERIFY(menuTexts(window).contains(QStringLiteral("Дистанционное управление")));
+        QVERIFY(menuTexts(window).contains(remote));
     }
 
     // Every port busy: the box holds only its "connect" line, and pressing a
@@ -175,19 +177,6 @@ private slots:
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(log.readAll()).contains(QStringLiteral(" -- Error open port ")));
         QVERIFY(!window.portConnection()->isOpen());
-    }
-
-    void helpButtonLogs()
-    {
-        Configurator window;
-        window.show();
-        QFile::remove(QStringLiteral("log.txt"));
-        window.form()->pushButton_Help->click();
-        QVERIFY(window.isHelpMode());
-        QFile log(QStringLiteral("log.txt"));
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(log.readAll().endsWith(" -- Help called\r\n"));
-        window.closeHelp();
     }
 
     void f3AndF4OnlyOnSensorPages()
@@ -239,41 +228,45 @@ private slots:
         QVERIFY(box->isEnabled());
     }
 
-    void noPortsMeansNoConnection()
+    // A device button opens the port and its page; choosing another kind
+    // moves everything over to it; releasing stops every timer.
+    void deviceButtonsConnectAndRelease_data()
     {
-        qunsetenv("VOLMAR_EXTRA_PORTS");
-        Configurator window;
-        QComboBox *box = window.form()->comboBox_SerialPort;
-        QCOMPARE(box->count(), 1);
-        QCOMPARE(box->currentText(), PortList::placeholder());
-        window.form()->pushButtonDeviceFLS->click();
-        QVERIFY(!window.form()->pushButtonDeviceFLS->isChecked());
-        QVERIFY(!window.portConnection()->isOpen());
-        QVERIFY(!SharedTimers::pollTimer()->isActive());
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("poll");
+        QTest::newRow("AK-420") << "pushButtonAQ420" << "AQ420" << "label_DevAQ420" << 1000;
+        QTest::newRow("W-TAG") << "pushButtonWiredTag" << "WiredTag" << "label_DevWiredTag" << 500;
     }
 
     void deviceButtonsConnectAndRelease()
     {
+        QFETCH(QString, button);
+        QFETCH(QString, page);
+        QFETCH(QString, label);
+        QFETCH(int, poll);
         PseudoTerminal line;
         StartupOptions options;
         options.extraPorts << line.slavePath();
         Configurator window(options);
         auto *ui = window.form();
-        ui->pushButtonAQ420->click();
+        auto *kindButton = window.findChild<QPushButton *>(button);
+        auto *kindLabel = window.findChild<QLabel *>(label);
+        QVERIFY(kindButton && kindLabel);
+        kindButton->click();
         QVERIFY(window.portConnection()->isOpen());
-        QCOMPARE(SharedTimers::pollTimer()->interval(), 1000);
+        QCOMPARE(SharedTimers::pollTimer()->interval(), poll);
         QCOMPARE(SharedTimers::parseTimer()->interval(), 50);
-        QCOMPARE(ui->stackedWidget->currentWidget(), ui->AQ420);
-        QCOMPARE(ui->label_DevAQ420->styleSheet(), QStringLiteral("QLabel {color : #E32323;}"));
-        QVERIFY(!ui->pushButtonAQ420->isEnabled()); // locked for three seconds
+        QCOMPARE(ui->stackedWidget->currentWidget()->objectName(), page);
+        QCOMPARE(kindLabel->styleSheet(), QStringLiteral("QLabel {color : #E32323;}"));
+        QVERIFY(!kindButton->isEnabled()); // locked for three seconds
 
-        // Choosing another kind moves everything over to it.
         window.on_pushButtonDeviceFLS_clicked(true);
         QCOMPARE(SharedTimers::pollTimer()->interval(), 500);
         QCOMPARE(ui->stackedWidget->currentWidget(), ui->DUT);
-        QVERIFY(!ui->pushButtonAQ420->isChecked());
-        QCOMPARE(ui->label_DevAQ420->styleSheet(), QStringLiteral("QLabel {color : #B9B9B9;}"));
-        QCOMPARE(ui->line_DevFLS->styleSheet(), QStringLiteral("QFrame {background-color : #E32323;}"));
+        QVERIFY(!kindButton->isChecked());
+        QCOMPARE(kindLabel->styleSheet(), QStringLiteral("QLabel {color : #B9B9B9;}"));
 
         window.on_pushButtonDeviceFLS_clicked(false);
         QVERIFY(!window.portConnection()->isOpen());
@@ -281,33 +274,6 @@ private slots:
                               SharedTimers::portScanTimer(), SharedTimers::connectTimer()})
             QVERIFY(!timer->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(ui->pushButtonDeviceFLS->isEnabled(), 5000);
-    }
-
-    void tagButtonConnectsLikeTheOthers()
-    {
-        PseudoTerminal line;
-        StartupOptions options;
-        options.extraPorts << line.slavePath();
-        Configurator window(options);
-        Ui::Configurator *ui = window.form();
-        window.connectDevice(QStringLiteral("tag"));
-        QVERIFY(window.portConnection()->isOpen());
-        QCOMPARE(ui->stackedWidget->currentWidget(), ui->WiredTag);
-        QCOMPARE(ui->label_DevWiredTag->styleSheet(), QStringLiteral("QLabel {color : #E32323;}"));
-        QCOMPARE(SharedTimers::pollTimer()->interval(), 500);
-        QCOMPARE(SharedTimers::parseTimer()->interval(), 50);
-        QCOMPARE(window.wiredTagDevice()->getStep(), quint8(0xFF)); // searching
-        // Another kind takes the line over; the reader's page lets go.
-        window.connectDevice(QStringLiteral("fls"));
-        QVERIFY(!ui->pushButtonWiredTag->isChecked());
-        QCOMPARE(ui->stackedWidget->currentWidget(), ui->DUT);
-        window.on_pushButtonDeviceFLS_clicked(false);
-        window.on_pushButtonWiredTag_clicked(true);
-        window.on_pushButtonWiredTag_clicked(false);
-        QVERIFY(!window.portConnection()->isOpen());
-        for (QTimer *timer : {SharedTimers::pollTimer(), SharedTimers::parseTimer(),
-                              SharedTimers::portScanTimer(), SharedTimers::connectTimer()})
-            QVERIFY(!timer->isActive());
     }
 
     void languageFileBesideTheExecutable()

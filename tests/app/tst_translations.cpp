@@ -16,8 +16,6 @@
 #include <QtTest>
 
 namespace {
-const char *const kTsFiles[] = {"Language_Eng.ts", "Language_Port.ts", "Language_Esp.ts"};
-
 // The folders the tool (configurator_core and main) is built from, and its
 // form. The emulator and the tools are not the tool's interface.
 const char *const kSourceFolders[] = {"app", "link", "devices", "calibration", "widgets",
@@ -34,77 +32,47 @@ struct Literal
     int line;
 };
 
-// The string literals of a C++ source, with escapes resolved and adjacent
-// literals joined, as the compiler joins "a" "b". Comments and character
-// literals are skipped.
+// The string literals of a C++ source, escapes resolved and adjacent
+// literals joined as the compiler joins "a" "b"; comments and character
+// literals skipped.
 QVector<Literal> stringLiterals(const QString &code)
 {
+    static const QRegularExpression token(
+        QStringLiteral("//[^\\n]*|/\\*.*?(?:\\*/|$)|R\"([^(]*)\\((.*?)\\)\\1\""
+                       "|\"((?:[^\"\\\\\\n]|\\\\.)*)\"?|'(?:[^'\\\\\\n]|\\\\.)*'?"
+                       "|[^\\s\"'/R]+|\\S"),
+        QRegularExpression::DotMatchesEverythingOption);
     QVector<Literal> literals;
-    int line = 1;
     bool joining = false; // only blanks and comments since the last literal
-    const int n = code.size();
-    int i = 0;
-    auto skipTo = [&](const QString &end) { // past end, counting the lines
-        const int at = code.indexOf(end, i);
-        const int stop = at < 0 ? n : at + end.size();
-        for (; i < stop; ++i)
-            line += code.at(i) == QLatin1Char('\n') ? 1 : 0;
-    };
-    while (i < n) {
-        const QChar c = code.at(i);
-        const QString two = code.mid(i, 2);
-        if (c == QLatin1Char('\n')) {
-            ++line;
-            ++i;
-        } else if (c.isSpace()) {
-            ++i;
-        } else if (two == QLatin1String("//")) {
-            const int end = code.indexOf(QLatin1Char('\n'), i);
-            i = end < 0 ? n : end; // the line break is counted above
-        } else if (two == QLatin1String("/*")) {
-            i += 2;
-            skipTo(QStringLiteral("*/"));
-        } else if (c == QLatin1Char('\'')) {
-            ++i;
-            while (i < n && code.at(i) != QLatin1Char('\'') && code.at(i) != QLatin1Char('\n'))
-                i += code.at(i) == QLatin1Char('\\') ? 2 : 1;
-            ++i;
-            joining = false;
-        } else if (c == QLatin1Char('"')) {
-            const int start = line;
-            QString text;
-            if (i > 0 && code.at(i - 1) == QLatin1Char('R')) { // R"delim( ... )delim"
-                const int open = code.indexOf(QLatin1Char('('), i);
-                const QString end = QLatin1Char(')') + code.mid(i + 1, open - i - 1)
-                                    + QLatin1Char('"');
-                const int close = code.indexOf(end, open);
-                text = code.mid(open + 1, close - open - 1);
-                i = open + 1;
-                skipTo(end);
-            } else {
-                ++i;
-                while (i < n && code.at(i) != QLatin1Char('"')) {
-                    QChar ch = code.at(i++);
-                    if (ch == QLatin1Char('\\') && i < n) {
-                        ch = code.at(i++);
-                        if (ch == QLatin1Char('n'))
-                            ch = QLatin1Char('\n');
-                        else if (ch == QLatin1Char('t'))
-                            ch = QLatin1Char('\t');
-                    }
-                    text += ch;
-                }
-                ++i;
-            }
-            if (joining && !literals.isEmpty())
-                literals.last().text += text;
-            else
-                literals << Literal{text, start};
-            joining = true;
-        } else {
-            joining = false;
-            ++i;
+    int line = 1;
+    int counted = 0;
+    QRegularExpressionMatchIterator it = token.globalMatch(code);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const bool raw = m.capturedStart(2) >= 0;
+        if (!raw && m.capturedStart(3) < 0) {
+            joining = joining && (m.captured().startsWith(QLatin1String("//"))
+                                  || m.captured().startsWith(QLatin1String("/*")));
+            continue;
         }
+        line += code.mid(counted, m.capturedStart() - counted).count(QLatin1Char('\n'));
+        counted = m.capturedStart();
+        QString text;
+        const QString found = m.captured(raw ? 2 : 3);
+        for (int i = 0; i < found.size(); ++i) {
+            QChar c = found.at(i);
+            if (!raw && c == QLatin1Char('\\') && i + 1 < found.size()) {
+                c = found.at(++i);
+                if (c == QLatin1Char('n') || c == QLatin1Char('t'))
+                    c = QLatin1Char(c == QLatin1Char('n') ? '\n' : '\t');
+            }
+            text += c;
+        }
+        if (joining && !literals.isEmpty())
+            literals.last().text += text;
+        else
+            literals << Literal{text, line};
+        joining = true;
     }
     return literals;
 }
@@ -130,9 +98,7 @@ QSet<QString> placeholders(const QString &text)
 
 QString shown(const TsMessage &message)
 {
-    return QStringLiteral("%1 \"%2\"")
-        .arg(message.context,
-             QString(message.source).replace(QLatin1Char('\n'), QLatin1String("\\n")));
+    return QStringLiteral("%1 \"%2\"").arg(message.context, oneLine(message.source));
 }
 } // namespace
 
@@ -222,8 +188,7 @@ private slots:
                                         .arg(QDir(QStringLiteral(VOLMAR_SOURCE_DIR))
                                                  .relativeFilePath(path))
                                         .arg(literal.line)
-                                        .arg(QString(literal.text)
-                                                 .replace(QLatin1Char('\n'), QLatin1String("\\n")));
+                                        .arg(oneLine(literal.text));
                 }
             }
         }

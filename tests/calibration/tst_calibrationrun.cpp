@@ -87,37 +87,23 @@ private slots:
         t.run.addPortion("5", {320});
         const QByteArray keptBytes = "310, 5\r\n320, 10\r\n";
         QCOMPARE(fileBytes(kept), keptBytes);
+        QString error; // refused while the run has its sensor
+        QVERIFY(!t.run.restore(other, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(t.run.filePath(), kept);
+        QCOMPARE(column(t.model, 0), (QStringList{"0", "5", "10"}));
         t.run.deleteSensor(); // the run stops, its file is kept for the next start
 
         QVERIFY(t.run.restore(other));
         QCOMPARE(t.run.filePath(), other);
         t.edit(1, 1, "150");
-        QCOMPARE(fileBytes(kept), keptBytes);
         QCOMPARE(fileBytes(other), QByteArray("120, 35\r\n150, 40\r\n"));
-
         // Starting again goes on in the resumed file.
         t.run.addFirstSensor(160);
-        QCOMPARE(fileBytes(kept), keptBytes);
         t.run.addPortion("5", {160});
         QCOMPARE(fileBytes(kept), keptBytes);
         QCOMPARE(fileBytes(other), QByteArray("120, 35\r\n150, 40\r\n160, 45\r\n"));
         QVERIFY(t.failures.isEmpty());
-    }
-
-    void restoreRefusedWhileARunHasItsSensor()
-    {
-        const QString kept = m_dir->filePath("a.csv");
-        const QString other = m_dir->filePath("b.csv");
-        putFile(other, "120, 35\r\n");
-        Table t;
-        QVERIFY(t.run.openFile(kept));
-        t.run.addFirstSensor(300);
-        t.run.addPortion("5", {310});
-        QString error;
-        QVERIFY(!t.run.restore(other, &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(t.run.filePath(), kept);
-        QCOMPARE(column(t.model, 0), (QStringList{"0", "5"}));
     }
 
     // --- Lines of earlier runs stay --------------------------------------
@@ -175,127 +161,101 @@ private slots:
         QVERIFY(t.failures.isEmpty());
     }
 
-    void earlierLastLineWithoutLineEndIsNotJoined()
+    // A new run appends to the file picked: a last line without its end is
+    // not joined, and a file of two sensors keeps its layout.
+    void newRunAppendsToAnEarlierFile_data()
     {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("no last line end") << QByteArray("300, 0") << QByteArray("300, 0\r\n320, 5\r\n");
+        QTest::newRow("two sensors") << QByteArray("200, 600, 5\r\n")
+                                     << QByteArray("200, 600, 5\r\n320, , 5\r\n");
+    }
+
+    void newRunAppendsToAnEarlierFile()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
         const QString path = m_dir->filePath("run.csv");
-        putFile(path, "300, 0");
+        putFile(path, before);
         Table t;
         QVERIFY(t.run.openFile(path));
         t.run.addFirstSensor(310);
         t.run.addPortion("5", {320});
-        QCOMPARE(fileBytes(path), QByteArray("300, 0\r\n320, 5\r\n"));
-    }
-
-    void narrowerRunInAFileOfTwoSensors()
-    {
-        // A run of one sensor in a file whose points have two keeps the
-        // file's layout: the second reading is empty.
-        const QString path = m_dir->filePath("run.csv");
-        putFile(path, "200, 600, 5\r\n");
-        Table t;
-        QVERIFY(t.run.openFile(path));
-        t.run.addFirstSensor(210);
-        t.run.addPortion("5", {220});
-        QCOMPARE(fileBytes(path), QByteArray("200, 600, 5\r\n220, , 5\r\n"));
+        QCOMPARE(fileBytes(path), after);
     }
 
     // --- What a resumed run takes from its file --------------------------
 
-    void resumedFileKeepsItsSensorsAndColumns()
+    // A resumed file goes on with the sensors its points have; a reading
+    // missing on the line, or of a sensor added later, stays empty.
+    void resumedRunGoesOnInItsFile_data()
     {
-        const QString path = m_dir->filePath("two.csv");
-        putFile(path, "200, 400, 5\r\n210, 410, 10\r\n");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("secondSensor"); // added after the start, 0 for none
+        QTest::addColumn<QList<int>>("readings");
+        QTest::addColumn<QStringList>("volumes");
+        QTest::addColumn<QStringList>("second"); // the second sensor's column, if any
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("two sensors")
+            << QByteArray("200, 400, 5\r\n210, 410, 10\r\n") << 0 << QList<int>{220, 420}
+            << QStringList{" 5", " 10", "15"} << QStringList{" 400", " 410", "420"}
+            << QByteArray("200, 400, 5\r\n210, 410, 10\r\n220, 420, 15\r\n");
+        QTest::newRow("narrow lines are the first sensor's")
+            << QByteArray("300, 10\r\n310, 600, 15\r\n") << 0 << QList<int>{320, 610}
+            << QStringList{" 10", " 15", "20"} << QStringList{"", " 600", "610"}
+            << QByteArray("300, , 10\r\n310, 600, 15\r\n320, 610, 20\r\n");
+        QTest::newRow("second sensor added")
+            << QByteArray("120, 35\r\n140, 40\r\n") << 400 << QList<int>{160, 400}
+            << QStringList{" 35", " 40", "45"} << QStringList{"", "", "400"}
+            << QByteArray("120, , 35\r\n140, , 40\r\n160, 400, 45\r\n");
+        QTest::newRow("second sensor not on the line")
+            << QByteArray("200, 400, 5\r\n") << 0 << QList<int>{210}
+            << QStringList{" 5", "10"} << QStringList{" 400", ""}
+            << QByteArray("200, 400, 5\r\n210, , 10\r\n");
+        const QStringList volumes{" 35", " 40", "45"};
+        const QByteArray written("120, 35\r\n140, 40\r\n160, 45\r\n");
+        QTest::newRow("blank last line") << QByteArray("120, 35\r\n140, 40\r\n\r\n") << 0
+                                         << QList<int>{160} << volumes << QStringList() << written;
+        QTest::newRow("spaces on the last line") << QByteArray("120, 35\r\n140, 40\r\n  \t") << 0
+                                                 << QList<int>{160} << volumes << QStringList() << written;
+    }
+
+    void resumedRunGoesOnInItsFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, secondSensor);
+        QFETCH(QList<int>, readings);
+        QFETCH(QStringList, volumes);
+        QFETCH(QStringList, second);
+        QFETCH(QByteArray, written);
+        const QString path = m_dir->filePath("saved.csv");
+        putFile(path, content);
         Table t;
         QVERIFY(t.run.restore(path));
-        QCOMPARE(t.model.columnCount(), 3);
-        QCOMPARE(column(t.model, 0), (QStringList{" 5", " 10"}));
-        QCOMPARE(column(t.model, 1), (QStringList{"200", "210"}));
-        QCOMPARE(column(t.model, 2), (QStringList{" 400", " 410"}));
-
-        t.run.addFirstSensor(220);
+        t.run.addFirstSensor(readings.first());
         QVERIFY(t.run.isResumed());
-        QCOMPARE(t.run.sensorCount(), 2);
-        t.run.addPortion("5", {220, 420});
-        QCOMPARE(fileBytes(path), QByteArray("200, 400, 5\r\n210, 410, 10\r\n220, 420, 15\r\n"));
-        t.run.deleteSensor(); // the second column goes first
-        QCOMPARE(t.run.sensorCount(), 1);
-    }
-
-    void resumedMixedFileReadsNarrowLinesAsTheFirstSensor()
-    {
-        // Lines of one reading in a file of two (an earlier run had one
-        // sensor): the reading is the first sensor's, the second has none.
-        const QString path = m_dir->filePath("mixed.csv");
-        putFile(path, "300, 10\r\n310, 600, 15\r\n");
-        Table t;
-        QVERIFY(t.run.restore(path));
-        QCOMPARE(t.model.columnCount(), 3);
-        QCOMPARE(column(t.model, 1), (QStringList{"300", "310"}));
-        QCOMPARE(column(t.model, 2), (QStringList{"", " 600"}));
-        t.run.addFirstSensor(320);
-        QCOMPARE(t.run.sensorCount(), 2);
-        t.run.addPortion("5", {320, 610});
-        QCOMPARE(fileBytes(path), QByteArray("300, , 10\r\n310, 600, 15\r\n320, 610, 20\r\n"));
-    }
-
-    void secondSensorAfterResumeHasNoReadingsForLoadedPoints()
-    {
-        const QString path = m_dir->filePath("one.csv");
-        putFile(path, "120, 35\r\n140, 40\r\n");
-        Table t;
-        QVERIFY(t.run.restore(path));
-        t.run.addFirstSensor(160);
-        QCOMPARE(t.run.sensorCount(), 1);
-        t.run.addSecondSensor(400);
-        QCOMPARE(t.run.sensorCount(), 2);
-        QCOMPARE(column(t.model, 2), (QStringList{"", ""}));
-        t.run.addPortion("5", {160, 400});
-        QCOMPARE(column(t.model, 2), (QStringList{"", "", "400"}));
-        QCOMPARE(fileBytes(path), QByteArray("120, , 35\r\n140, , 40\r\n160, 400, 45\r\n"));
+        if (secondSensor)
+            t.run.addSecondSensor(secondSensor);
+        QCOMPARE(t.run.sensorCount(), second.isEmpty() ? 1 : 2);
+        t.run.addPortion("5", readings);
+        QCOMPARE(column(t.model, 0), volumes);
+        if (!second.isEmpty())
+            QCOMPARE(column(t.model, 2), second);
+        QCOMPARE(fileBytes(path), written);
+        QVERIFY(t.failures.isEmpty());
     }
 
     void secondSensorOfANewRunReadsItsStartingRow()
     {
-        const QString path = m_dir->filePath("new.csv");
         Table t;
-        QVERIFY(t.run.openFile(path));
+        QVERIFY(t.run.openFile(m_dir->filePath("new.csv")));
         t.run.addFirstSensor(200);
         t.run.addSecondSensor(400);
         QCOMPARE(column(t.model, 2), QStringList{"400"});
-    }
-
-    void sensorWithoutReadingGetsAnEmptyCell()
-    {
-        const QString path = m_dir->filePath("two.csv");
-        putFile(path, "200, 400, 5\r\n");
-        Table t;
-        QVERIFY(t.run.restore(path));
-        t.run.addFirstSensor(210);
-        t.run.addPortion("5", {210}); // the second sensor is not on the line
-        QCOMPARE(fileBytes(path), QByteArray("200, 400, 5\r\n210, , 10\r\n"));
-    }
-
-    void blankLinesAreSkipped_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("blank last line") << QByteArray("120, 35\r\n140, 40\r\n\r\n");
-        QTest::newRow("spaces on the last line") << QByteArray("120, 35\r\n140, 40\r\n  \t");
-        QTest::newRow("blank line between") << QByteArray("120, 35\r\n\r\n140, 40\r\n");
-        QTest::newRow("blank first lines, LF") << QByteArray("\n \n120, 35\n140, 40\n");
-    }
-
-    void blankLinesAreSkipped()
-    {
-        QFETCH(QByteArray, content);
-        const QString path = m_dir->filePath("blank.csv");
-        putFile(path, content);
-        Table t;
-        QVERIFY(t.run.restore(path));
-        QCOMPARE(column(t.model, 0), (QStringList{" 35", " 40"}));
-        t.run.addFirstSensor(160);
-        t.run.addPortion("5", {160});
-        QCOMPARE(column(t.model, 0), (QStringList{" 35", " 40", "45"}));
-        QCOMPARE(fileBytes(path), QByteArray("120, 35\r\n140, 40\r\n160, 45\r\n"));
+        t.run.deleteSensor(); // the second column goes first
+        QCOMPARE(t.run.sensorCount(), 1);
+        QCOMPARE(t.model.columnCount(), 2);
     }
 
     void badFileIsRefusedWhole()

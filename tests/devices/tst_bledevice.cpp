@@ -1,7 +1,5 @@
-// The wireless base station page driven through its decoder: the replies a
-// base sends are handed to parseReply the way the main window's parse tick
-// does, the frames the page sends are caught on writeData, and what the
-// engineer sees is read from the form's widgets and the page's status lines.
+// The wireless base station page: replies go to parseReply as the parse tick
+// hands them over, sent frames are caught on writeData.
 
 #include "app/configurator.h"
 #include "devices/wireless/bledevice.h"
@@ -24,7 +22,6 @@
 #include <QtTest>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -46,11 +43,8 @@ struct Data {
     int length = 45;
     qint8 temperature = 21;
     quint16 level = 512;
-    qint32 raw = 10000;
-    qint32 empty = 1000;
-    qint32 full = 2000;
-    quint8 mode = 0x00;
-    quint8 filter = 0x00;
+    qint32 raw = 10000, empty = 1000, full = 2000;
+    quint8 mode = 0x00, filter = 0x00;
     quint8 sensorFirmware = 254;
     quint8 link = 0x21;
     quint8 rssi = 0xC4; // -60 dB
@@ -61,7 +55,6 @@ struct Data {
 
 QByteArray dataReply(const Data &d)
 {
-    // The reply is prefix, address, code, payload, CRC.
     QByteArray payload(d.length - 4, '\0');
     auto put = [&payload](int offset, quint32 value, int width) {
         for (int i = 0; i < width; ++i) {
@@ -132,14 +125,12 @@ private:
     BLEDevice *m_page = nullptr;
     Ui::Configurator *ui = nullptr;
     std::unique_ptr<QSignalSpy> m_writes;
-    std::unique_ptr<QSignalSpy> m_logs;
     std::unique_ptr<QSignalSpy> m_levels;
     QStringList m_allLogs;          // every log line of the test
+    int m_logMark = 0;              // where logLines() starts
     QList<QByteArray> m_line;       // what the base answers, one reply per parse tick
     QList<quint8> m_parseSteps;     // the page's step at each parse tick it asked for
     int m_securityShown = 0;
-
-    static void skipSecurity(SecurityBLE &dialog) { dialog.skipButton()->click(); }
 
     quint8 feed(const QByteArray &reply, quint8 step)
     {
@@ -169,18 +160,12 @@ private:
         return frames;
     }
 
-    QStringList logLines() const
-    {
-        QStringList lines;
-        for (const QList<QVariant> &args : *m_logs)
-            lines << args.at(0).toString();
-        return lines;
-    }
+    QStringList logLines() const { return m_allLogs.mid(m_logMark); }
 
     void clearSpies()
     {
         m_writes->clear();
-        m_logs->clear();
+        m_logMark = m_allLogs.size();
         m_levels->clear();
         m_dialogs->clear();
         m_parseSteps.clear();
@@ -197,11 +182,8 @@ private:
         clearSpies();
     }
 
-    // Lets the automatic password probe run once the parse tick is over:
-    // the base answers its 0xF7 with `baseAnswer`, the sensor's verdict
-    // comes back as result code `sensorCode` of the next data reply.
-    // A locked base is not asked about its sensor: the next data reply only
-    // settles that the probe is over for now.
+    // Runs the automatic password probe: the base answers `baseAnswer`, the
+    // sensor `sensorCode`; a locked base is not asked about its sensor.
     void settleProbe(quint8 baseAnswer, quint8 sensorCode)
     {
         m_line << Frame::reply(kBase, baseAnswer);
@@ -224,26 +206,43 @@ private:
         clearSpies();
     }
 
-    // Opens the page's password dialog; `act` fills it and presses its buttons.
-    void useSecurityDialog(const std::function<void(SecurityBLE &)> &act)
+    // Answers the page's password dialogs: skips them, or types `password`
+    // into the field `button` reads and presses it.
+    void answerSecurity(const QString &button = QString(), const QString &password = QString())
     {
-        m_securityShown = 0; // counts the dialogs this call brings up
-        SecurityBLE::setResponder([&act, this](SecurityBLE &dialog) {
+        SecurityBLE::setResponder([this, button, password](SecurityBLE &dialog) {
             ++m_securityShown;
-            act(dialog);
-        });
-        m_page->showSecurityDialog();
-        SecurityBLE::setResponder([this](SecurityBLE &dialog) {
-            ++m_securityShown;
-            skipSecurity(dialog);
+            if (button.isEmpty()) {
+                dialog.skipButton()->click();
+                return;
+            }
+            const bool set = button.contains(QLatin1String("SetPass"));
+            QLineEdit *field = button.endsWith(QLatin1String("Base"))
+                ? (set ? dialog.getLineEditSetPassBase() : dialog.getLineEditInputPassBase())
+                : (set ? dialog.getLineEditSetPassBLE() : dialog.getLineEditInputPassBLE());
+            QCOMPARE(field->echoMode(), QLineEdit::Password);
+            field->setText(password);
+            auto *pushed = dialog.findChild<QPushButton *>(button);
+            QVERIFY2(pushed, qPrintable(button));
+            pushed->click();
         });
     }
 
-    static void press(SecurityBLE &dialog, const char *name)
+    // Opens the page's password dialog and presses `button` in it.
+    void pressWith(const QString &button, const QString &password)
     {
-        auto *button = dialog.findChild<QPushButton *>(QLatin1String(name));
-        QVERIFY2(button, name);
-        button->click();
+        m_securityShown = 0;
+        answerSecurity(button, password);
+        m_page->showSecurityDialog();
+        answerSecurity();
+    }
+
+    QList<int> parseSteps() const
+    {
+        QList<int> steps;
+        for (const quint8 step : m_parseSteps)
+            steps << step;
+        return steps;
     }
 
     void checkPasswordsNotLogged(const QString &expectedLine)
@@ -272,17 +271,14 @@ private slots:
     {
         m_dialogs = std::make_unique<DialogRecorder>();
         m_securityShown = 0;
-        SecurityBLE::setResponder([this](SecurityBLE &dialog) {
-            ++m_securityShown;
-            skipSecurity(dialog);
-        });
+        answerSecurity();
         m_window = std::make_unique<Configurator>();
         m_page = m_window->bleDevice();
         ui = m_window->form();
         m_writes = std::make_unique<QSignalSpy>(m_page, &BLEDevice::writeData);
-        m_logs = std::make_unique<QSignalSpy>(m_page, &BLEDevice::signalWriteLog);
         m_levels = std::make_unique<QSignalSpy>(m_page, &BLEDevice::copyLevelValueToMain);
         m_allLogs.clear();
+        m_logMark = 0;
         connect(m_page, &BLEDevice::signalWriteLog, this,
                 [this](const QString &line) { m_allLogs << line; });
         m_line.clear();
@@ -306,7 +302,6 @@ private slots:
                 QVERIFY2(!line.contains(password), qPrintable(line));
         }
         m_writes.reset();
-        m_logs.reset();
         m_levels.reset();
         m_window.reset();
         m_dialogs.reset();
@@ -321,16 +316,12 @@ private slots:
         QTest::addColumn<int>("length");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<bool>("answering");
-        QTest::newRow("0x10 nothing") << 0x10 << 45 << false << false;
         QTest::newRow("0x1F answers, not ready") << 0x1F << 45 << false << true;
-        QTest::newRow("0x20 answers, not ready") << 0x20 << 45 << false << true;
         QTest::newRow("0x22 nothing") << 0x22 << 45 << false << false;
         QTest::newRow("0x1E base ready") << 0x1E << 45 << true << true;
         QTest::newRow("0x21 sensor linked") << 0x21 << 45 << true << true;
         QTest::newRow("0x21 in 38 bytes") << 0x21 << 38 << true << true;
-        QTest::newRow("0x21 in 42 bytes") << 0x21 << 42 << true << true;
         QTest::newRow("0x21 in 84 bytes") << 0x21 << 84 << true << true;
-        QTest::newRow("0x21 in 44 bytes") << 0x21 << 44 << false << false;
         QTest::newRow("0x21 in 46 bytes") << 0x21 << 46 << false << false;
     }
 
@@ -364,25 +355,16 @@ private slots:
         d.link = 0x10;
         feed(dataReply(d), Cmd::ReadSettings);
         QVERIFY(!m_page->isBaseReady());
-        // A state byte in a reply of another length is not read.
         d.link = 0x21;
-        d.length = 44;
-        feed(dataReply(d), Cmd::ReadSettings);
-        QVERIFY(!m_page->isBaseReady());
-        QVERIFY(ui->label_RSSI_VAL_BLE->isHidden());
-
-        d.length = 45;
         feed(dataReply(d), Cmd::ReadSettings);
         QVERIFY(m_page->isBaseReady());
-        // Once ready, a reply of another length is still decoded.
-        d.link = 0x10;
+        d.link = 0x10; // once ready, any length is decoded
         d.length = 46;
         d.rssi = 0xBA; // -70 dB
         feed(dataReply(d), Cmd::ReadSettings);
         QVERIFY(m_page->isBaseReady());
         QCOMPARE(ui->label_RSSI_VAL_BLE->text(), QStringLiteral("-70dB"));
-        // A reply of a known length with a state outside 0x1E..0x21 leaves
-        // the base ready too: only the loss of the device ends it.
+        // A state outside 0x1E..0x21 leaves it ready: only the loss of the device ends it.
         d.length = 45;
         d.rssi = 0xB0; // -80 dB
         feed(dataReply(d), Cmd::ReadSettings);
@@ -407,13 +389,10 @@ private slots:
         QFETCH(QByteArray, addresses);
         QFETCH(int, parseInterval);
         QFETCH(QList<int>, order);
-        QSignalSpy lists(m_page, &BLEDevice::copyNetNumToParent);
         SharedTimers::parseTimer()->stop();
         QCOMPARE(feed(addresses, kSearch), Cmd::ReadIdentification);
         QCOMPARE(SharedTimers::parseTimer()->interval(), parseInterval);
         QVERIFY(SharedTimers::parseTimer()->isActive());
-        QCOMPARE(lists.size(), 1);
-        QCOMPARE(lists.at(0).at(0).toByteArray(), addresses);
         QCOMPARE(m_window->addressList().bytes(), addresses);
         QCOMPARE(ui->comboBox_NetNumBLE->count(), int(addresses.size()));
         QCOMPARE(m_page->address(), quint8(addresses.at(0)));
@@ -422,8 +401,7 @@ private slots:
         for (int turn = 0; turn < order.size(); ++turn) {
             const int expected = order.at(turn);
             QCOMPARE(m_page->polledIndex(), expected);
-            // Replies from an address that is not polled now change nothing
-            // and do not keep the device alive.
+            // Replies of other addresses change nothing and do not feed the watchdog.
             QList<quint8> strangers{77};
             if (previous >= 0 && addresses.at(previous) != addresses.at(expected))
                 strangers << quint8(addresses.at(previous));
@@ -445,8 +423,7 @@ private slots:
         }
     }
 
-    // The data reply after an identification answers for the address
-    // polled now, and its level goes to the calibration with that index.
+    // Only the polled address's data counts; its level carries the polled index.
     void levelCarriesThePolledIndex()
     {
         QCOMPARE(feed(QByteArray::fromHex("0509"), kSearch), Cmd::ReadIdentification);
@@ -461,61 +438,27 @@ private slots:
         d.level = 300;
         QCOMPARE(feed(dataReply(d), Cmd::ReadSettings), Cmd::ReadIdentification);
         QCOMPARE(m_levels->size(), 1);
-        QCOMPARE(m_levels->at(0).at(0).toInt(), 300);
-        QCOMPARE(m_levels->at(0).at(1).toInt(), 1);
-        QCOMPARE(m_page->record(1).level, quint16(300));
+        QCOMPARE(m_levels->at(0), (QList<QVariant>{300, 1}));
         QCOMPARE(m_page->record(1).levelSent, quint16(300));
     }
 
     // ------------------------------------------------------------ readings
 
-    void displayedValues_data()
-    {
-        QTest::addColumn<int>("battery");
-        QTest::addColumn<int>("rssi");
-        QTest::addColumn<int>("sensorFirmware");
-        QTest::addColumn<int>("baseFirmware");
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<QString>("batteryText");
-        QTest::addColumn<QString>("rssiText");
-        QTest::addColumn<QString>("sensorText");
-        QTest::addColumn<QString>("baseText");
-        QTest::addColumn<QString>("temperatureText");
-        QTest::newRow("typical") << 36 << 0xC4 << 5 << 215 << 21 << "3.6В"
-                                 << "-60dB" << "0.0.5" << "2.1.5" << "21°C";
-        QTest::newRow("cold, weak") << 29 << 0x9C << 254 << 100 << -12 << "2.9В"
-                                    << "-100dB" << "2.5.4" << "1.0.0" << "-12°C";
-        QTest::newRow("positive rssi") << 41 << 0x05 << 99 << 9 << 0 << "4.1В"
-                                       << "5dB" << "0.9.9" << "0.0.9" << "0°C";
-    }
-
+    // The usual values are shown in tst_ble_e2e: a cold sensor and other versions here.
     void displayedValues()
     {
-        QFETCH(int, battery);
-        QFETCH(int, rssi);
-        QFETCH(int, sensorFirmware);
-        QFETCH(int, baseFirmware);
-        QFETCH(int, temperature);
         Data d;
-        d.battery = quint8(battery);
-        d.rssi = quint8(rssi);
-        d.sensorFirmware = quint8(sensorFirmware);
-        d.temperature = qint8(temperature);
-        d.empty = 1234;
-        d.full = 2345;
-        TRY(connectBase(d, quint16(baseFirmware)));
-        QTEST(ui->label_BAT_VAL_BLE->text(), "batteryText");
-        QTEST(ui->label_RSSI_VAL_BLE->text(), "rssiText");
-        QTEST(ui->label_FirmwareValBLE->text(), "sensorText");
-        QTEST(ui->label_FirmwareVal->text(), "baseText");
-        QTEST(ui->label_TempValBLE->text(), "temperatureText");
-        QTEST(ui->label_TempVal_2->text(), "temperatureText");
-        QCOMPARE(ui->label_MAC_BLE_VAL->text(), QStringLiteral("C4:7F:51:0A:12:3B"));
-        QCOMPARE(ui->label_SerNumValBLE->text(), QString::number(kSerial));
-        QCOMPARE(ui->label_28BLE->text(), QStringLiteral("1234"));
-        QCOMPARE(ui->label_30BLE->text(), QStringLiteral("2345"));
-        QCOMPARE(m_page->baseFirmware(), quint16(baseFirmware));
-        QCOMPARE(m_page->sensorVersion(), quint16(sensorFirmware));
+        d.battery = 29;
+        d.rssi = 0x9C;
+        d.sensorFirmware = 254;
+        d.temperature = -12;
+        TRY(connectBase(d, 100));
+        QCOMPARE(ui->label_BAT_VAL_BLE->text(), QStringLiteral("2.9В"));
+        QCOMPARE(ui->label_RSSI_VAL_BLE->text(), QStringLiteral("-100dB"));
+        QCOMPARE(ui->label_FirmwareValBLE->text(), QStringLiteral("2.5.4"));
+        QCOMPARE(ui->label_FirmwareVal->text(), QStringLiteral("1.0.0"));
+        QCOMPARE(ui->label_TempValBLE->text(), QStringLiteral("-12°C"));
+        QCOMPARE(ui->label_TempVal_2->text(), QStringLiteral("-12°C"));
     }
 
     void levelWaitsForValidData()
@@ -525,12 +468,11 @@ private slots:
         d.level = 700;
         d.raw = 4321;
         TRY(connectBase(d));
+        feed(dataReply(d), Cmd::ReadSettings);
         QCOMPARE(ui->label_UrovenBLE->text(), QStringLiteral("0"));
         QCOMPARE(ui->label_ValCurrentBLE->text(), QStringLiteral("0"));
         QCOMPARE(ui->progressBarLevelBLE->value(), 700);
         QVERIFY(!m_page->isDataValid());
-        feed(dataReply(d), Cmd::ReadSettings);
-        QCOMPARE(ui->label_UrovenBLE->text(), QStringLiteral("0"));
         QCOMPARE(m_levels->size(), 0);
 
         d.result = 0;
@@ -539,8 +481,7 @@ private slots:
         QCOMPARE(ui->label_UrovenBLE->text(), QStringLiteral("700"));
         QCOMPARE(ui->label_ValCurrentBLE->text(), QStringLiteral("4321"));
         QCOMPARE(m_levels->size(), 1);
-        QCOMPARE(m_levels->at(0).at(0).toInt(), 700);
-        QCOMPARE(m_levels->at(0).at(1).toInt(), 0);
+        QCOMPARE(m_levels->at(0), (QList<QVariant>{700, 0}));
 
         // Valid from now on, whatever the next result codes say.
         d.result = 2;
@@ -561,10 +502,8 @@ private slots:
         QTest::addColumn<bool>("levelShown");
         QTest::newRow("0x83, 0..4095") << 0x83 << 0x80 << 3 << true << "4095" << 4096 << true;
         QTest::newRow("0x05, 0..1023") << 0x05 << 0x00 << 5 << false << "1023" << 1024 << true;
-        QTest::newRow("0x8F") << 0x8F << 0x00 << 15 << true << "1023" << 1024 << true;
         QTest::newRow("0x80 only the switch") << 0x80 << 0x80 << 0 << true << "4095" << 4096
                                               << true;
-        QTest::newRow("0x00") << 0x00 << 0x00 << 0 << false << "1023" << 1024 << true;
         QTest::newRow("mode 4 hides the level") << 0x02 << 0x04 << 2 << false << "1023" << 1024
                                                 << false;
         QTest::newRow("mode 0x84") << 0x01 << 0x84 << 1 << false << "4095" << 4096 << true;
@@ -582,25 +521,16 @@ private slots:
         d.filter = quint8(filter);
         d.mode = quint8(mode);
         TRY(connectBase(d));
-        QStringList items;
-        for (int i = 0; i < ui->comboBox_FiltrBLE->count(); ++i)
-            items << ui->comboBox_FiltrBLE->itemText(i);
-        QStringList expectedItems{QStringLiteral("Нет")};
-        for (int i = 1; i <= 15; ++i)
-            expectedItems << QString::number(i);
-        QCOMPARE(items, expectedItems);
+        QCOMPARE(ui->comboBox_FiltrBLE->count(), 16);
         QCOMPARE(ui->comboBox_FiltrBLE->currentIndex(), smoothing);
-        QCOMPARE(m_page->smoothingIndex(), smoothing);
         QCOMPARE(m_page->thermoSwitch()->isOn(), thermoSwitch);
         QTEST(ui->lineEditMaxLevelBLE->text(), "maximum");
         QCOMPARE(ui->lineEditMinLevelBLE->text(), QStringLiteral("1"));
         QCOMPARE(ui->progressBarLevelBLE->maximum(), barMaximum);
-        QCOMPARE(m_page->isResolutionHigh(), barMaximum == 4096);
         QCOMPARE(!ui->label_UrovenBLE->isHidden(), levelShown);
         QCOMPARE(m_page->modeShadow(), quint8(mode));
         QCOMPARE(m_page->filterShadow(), quint8(filter));
-        // Showing the sensor's state does not write it back.
-        QVERIFY(writtenWithCode(Cmd::WriteSettings).isEmpty());
+        QVERIFY(writtenWithCode(Cmd::WriteSettings).isEmpty()); // shown, not written back
 
         // Later replies leave the engineer's choice alone.
         ui->comboBox_FiltrBLE->setCurrentIndex(9);
@@ -615,22 +545,14 @@ private slots:
         QCOMPARE(m_page->filterShadow(), quint8(filter));
     }
 
+    // The boundaries are in tst_blereplies; here the page follows the verdict both ways.
     void calibrationCheck_data()
     {
         QTest::addColumn<int>("empty");
         QTest::addColumn<int>("full");
         QTest::addColumn<bool>("needed");
         QTest::newRow("2.2 x empty") << 1000 << 2200 << false;
-        QTest::newRow("1.3 x empty") << 1000 << 1300 << false;
-        QTest::newRow("2.2 x 3000") << 3000 << 6600 << false;
-        QTest::newRow("1.3 x 3000") << 3000 << 3900 << false;
-        QTest::newRow("2.2 x 10") << 10 << 22 << false;
-        QTest::newRow("1.3 x 10") << 10 << 13 << false;
-        QTest::newRow("between") << 1000 << 1800 << false;
         QTest::newRow("beyond 2.2") << 1000 << 2201 << true;
-        QTest::newRow("below 1.3") << 1000 << 1299 << true;
-        QTest::newRow("just beyond 2.2 x 10") << 10 << 23 << true;
-        QTest::newRow("just below 1.3 x 10") << 10 << 12 << true;
         QTest::newRow("full below empty") << 5000 << 100 << true;
     }
 
@@ -646,7 +568,6 @@ private slots:
         QCOMPARE(m_page->needCalibration(), needed);
         QCOMPARE(!ui->label_NeedCalibBLE->isHidden(), needed);
         QCOMPARE(!ui->label_Alarm_9BLE->isHidden(), needed);
-        // The verdict follows the sensor: the opposite values turn it round.
         d.empty = 1000;
         d.full = needed ? 2000 : 3000;
         feed(dataReply(d), Cmd::ReadSettings);
@@ -699,27 +620,10 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("upper");
         QTest::addColumn<QString>("log");
-        QTest::newRow("1") << 1 << "UUID ВТ датчика успешно изменен" << "UUID successfully changed";
         QTest::newRow("2") << 2 << "S/N ВТ датчика успешно изменен"
                            << "S/N bluetooth device successfully changed";
-        QTest::newRow("4") << 4 << "Директивная калибровка ВТ датчика произведена успешно"
-                           << "Calibrate BLE successull";
-        QTest::newRow("5") << 5 << "Успешная перезагрузка ВТ датчика" << "Reboot BLE successfull";
-        QTest::newRow("6") << 6 << "Калибровка уровня полного ВТ датчика произведена"
-                           << "Calibrate BLE full successfull";
-        QTest::newRow("7") << 7 << "Калибровка уровня пустого ВТ датчика произведена"
-                           << "Calibrate BLE empty successfull";
-        QTest::newRow("8") << 8 << "Установлены заводские настройки ВТ датчика"
-                           << "Factory setting for BLE successfully set";
-        QTest::newRow("9") << 9 << "Датчик переведен в режим сна" << "BLE sleep";
         QTest::newRow("11") << 11 << "Ошибка изменения UUID ВТ датчика" << "Error set UUID BLE";
-        QTest::newRow("12") << 12 << "Ошибка изменения S/N ВТ датчика" << "Error set S/N";
-        QTest::newRow("13") << 13 << "Ошибка изменения пароля ВТ датчика"
-                            << "Error change password BLE";
-        QTest::newRow("14") << 14 << "Ошибка директивной калибровки ВТ датчика"
-                            << "Error calibrate BLE";
-        QTest::newRow("15") << 15 << "Режим работы ВТ датчика установлен" << "New mode BLE set";
-        QTest::newRow("16") << 16 << "Ошибка установки режима" << "Error set new mode BLE";
+        QTest::newRow("16 last") << 16 << "Ошибка установки режима" << "Error set new mode BLE";
         // Codes the base does not define show nothing.
         QTest::newRow("17") << 17 << QString() << QString();
         QTest::newRow("255") << 255 << QString() << QString();
@@ -733,7 +637,6 @@ private slots:
         TRY(connectBase());
         const QString connected = QStringLiteral("Связь с беспроводным датчиком установлена");
         QCOMPARE(m_page->statusLabelUp()->text(), connected);
-        QCOMPARE(m_page->statusLabel()->text(), QStringLiteral("Подключен KV-BLE"));
         Data d;
         d.result = quint8(code);
         feed(dataReply(d), Cmd::ReadSettings);
@@ -748,7 +651,6 @@ private slots:
         QCOMPARE(logLines(), QStringList{log});
         QVERIFY(!m_page->isMainStatusAllowed());
         QVERIFY(m_page->statusHoldTimer().isActive());
-        QCOMPARE(m_page->statusHoldTimer().interval(), 5000);
         QVERIFY(m_page->statusHoldTimer().isSingleShot());
         // While the result is held, plain readings do not cover it.
         d.result = 0;
@@ -762,13 +664,7 @@ private slots:
         Data d;
         d.result = 15;
         feed(dataReply(d), Cmd::ReadSettings);
-        QVERIFY(!m_page->isMainStatusAllowed());
-        QVERIFY(m_page->statusHoldTimer().isActive());
         QCOMPARE(m_page->statusHoldTimer().interval(), 5000);
-        // Readings do not cut the hold short.
-        d.result = 0;
-        feed(dataReply(d), Cmd::ReadSettings);
-        QVERIFY(!m_page->isMainStatusAllowed());
         QTRY_VERIFY_WITH_TIMEOUT(m_page->isMainStatusAllowed(), 7000);
         d.result = 0;
         feed(dataReply(d), Cmd::ReadSettings);
@@ -776,31 +672,24 @@ private slots:
                  QStringLiteral("Связь с беспроводным датчиком установлена"));
     }
 
-    void sensorLinkResult_data()
-    {
-        QTest::addColumn<int>("battery");
-        QTest::addColumn<QString>("upper");
-        QTest::addColumn<QString>("main");
-        QTest::addColumn<QStringList>("log");
-        QTest::newRow("no sensor") << 0 << "Связь с беспроводным датчиком не установлена"
-                                   << "Подключите датчик"
-                                   << QStringList{"Bluetooth device not connected"};
-        QTest::newRow("sensor") << 36 << "Связь с беспроводным датчиком установлена"
-                                << "Подключен KV-BLE" << QStringList();
-    }
-
+    // The link verdict follows the battery both ways and is never held.
     void sensorLinkResult()
     {
-        QFETCH(int, battery);
-        Data first;
-        first.battery = quint8(36 - battery); // the other state first
-        TRY(connectBase(first));
+        TRY(connectBase());
         Data d;
-        d.battery = quint8(battery);
+        d.battery = 0;
         feed(dataReply(d), Cmd::ReadSettings);
-        QTEST(m_page->statusLabelUp()->text(), "upper");
-        QTEST(m_page->statusLabel()->text(), "main");
-        QTEST(logLines(), "log");
+        QCOMPARE(m_page->statusLabelUp()->text(),
+                 QStringLiteral("Связь с беспроводным датчиком не установлена"));
+        QCOMPARE(m_page->statusLabel()->text(), QStringLiteral("Подключите датчик"));
+        QCOMPARE(logLines(), QStringList{"Bluetooth device not connected"});
+        QVERIFY(!m_page->statusHoldTimer().isActive());
+        d.battery = 36;
+        feed(dataReply(d), Cmd::ReadSettings);
+        QCOMPARE(m_page->statusLabelUp()->text(),
+                 QStringLiteral("Связь с беспроводным датчиком установлена"));
+        QCOMPARE(m_page->statusLabel()->text(), QStringLiteral("Подключен KV-BLE"));
+        QCOMPARE(logLines().size(), 1);
         QVERIFY(m_page->isDataValid());
         QVERIFY(!m_page->statusHoldTimer().isActive());
         QVERIFY(m_page->isMainStatusAllowed());
@@ -813,14 +702,10 @@ private slots:
         Data d;
         d.result = 5;
         feed(dataReply(d), Cmd::ReadSettings);
-        QVERIFY(!ui->labelTimerUpdFwBLE->isHidden());
-        QCOMPARE(ui->labelTimerUpdFwBLE->text(), QStringLiteral("30"));
         QVERIFY(!ui->labelMsgUpdBLE->isHidden());
         QVERIFY(ui->labelMsgUpdBLE->text().startsWith(QStringLiteral("Если по истечении таймера")));
         QVERIFY(m_page->countdownTimer().isActive());
-        QCOMPARE(m_page->countdownTimer().interval(), 1000);
-
-        QStringList shown;
+        QStringList shown{ui->labelTimerUpdFwBLE->text()};
         for (int tick = 0; tick < 40 && !ui->labelTimerUpdFwBLE->isHidden(); ++tick) {
             m_page->updateTimerFwBLE();
             if (!ui->labelTimerUpdFwBLE->isHidden())
@@ -829,25 +714,35 @@ private slots:
         QStringList expected;
         for (int second = 30; second >= 1; --second)
             expected << QString::number(second);
-        QCOMPARE(shown, expected);
-        QVERIFY(ui->labelTimerUpdFwBLE->isHidden());
+        QCOMPARE(shown, QStringList{QStringLiteral("30")} + expected);
         QVERIFY(ui->labelMsgUpdBLE->isHidden());
         QVERIFY(!m_page->countdownTimer().isActive());
     }
 
     // ------------------------------------------------------------ other answers
 
+    // A lock answer at the search step is heeded only from a ready base.
     void searchStateLockAnswer()
     {
+        QCOMPARE(feed(Frame::reply(kBase, Cmd::WrongPassword), kSearch), kSearch);
+        QCOMPARE(feed(QByteArray(1, char(kBase)), kSearch), Cmd::ReadIdentification);
+        Data d;
+        d.link = 0x1F; // answering, not ready
+        feed(dataReply(d), Cmd::ReadSettings);
+        QCOMPARE(feed(Frame::reply(kBase, Cmd::WrongPassword), kSearch), kSearch);
+        QVERIFY(m_dialogs->messages().isEmpty());
+        QVERIFY(!m_page->isBaseLockPass());
+        QVERIFY(!m_page->hasBaseAnswered());
+        QVERIFY(ui->label_LockBLE_BASE->isHidden());
+
         TRY(connectBase());
         m_page->link()->watchdog()->stop();
+        QVERIFY(!m_page->hasBaseAnswered());
         QCOMPARE(feed(Frame::reply(kBase, Cmd::WrongPassword), kSearch), kSearch);
         QCOMPARE(m_dialogs->messages(),
                  QStringList{"Изменение настроек устройства защищено паролем.\nВведите пароль"});
-        QCOMPARE(m_dialogs->sizes().first(), QSize(350, 170));
         QVERIFY(m_page->isBaseLockPass());
         QVERIFY(m_page->hasBaseAnswered());
-        QVERIFY(!ui->label_LockBLE_BASE->isHidden());
         QVERIFY(showsPicture(ui->label_LockBLE_BASE, kLock));
         QVERIFY(m_page->link()->watchdog()->isActive());
         // Any other frame there changes nothing.
@@ -855,104 +750,28 @@ private slots:
         QCOMPARE(m_dialogs->messages().size(), 1);
     }
 
-    void searchStateLockIgnoredWhileNotReady()
+    // Password accepted, a damaged frame, horizon and settings echo at the readings step.
+    void answersAtTheReadingsStep()
     {
-        QCOMPARE(feed(Frame::reply(kBase, Cmd::WrongPassword), kSearch), kSearch);
-        QVERIFY(m_dialogs->messages().isEmpty());
-        QVERIFY(!m_page->isBaseLockPass());
-        QVERIFY(!m_page->hasBaseAnswered());
-        QVERIFY(ui->label_LockBLE_BASE->isHidden());
-        // And a base that answers but is not ready is not ready either.
-        QCOMPARE(feed(QByteArray(1, char(kBase)), kSearch), Cmd::ReadIdentification);
         Data d;
-        d.link = 0x1F;
-        feed(dataReply(d), Cmd::ReadSettings);
-        QCOMPARE(feed(Frame::reply(kBase, Cmd::WrongPassword), kSearch), kSearch);
-        QVERIFY(m_dialogs->messages().isEmpty());
-        QVERIFY(!m_page->isBaseLockPass());
-    }
-
-    void baseAcceptsPassword()
-    {
-        TRY(connectBase());
+        d.filter = 0x02;
+        TRY(connectBase(d));
         QVERIFY(!m_page->isBaseAccepted());
         QCOMPARE(feed(Frame::reply(kBase, Cmd::EnterPassword), Cmd::ReadSettings),
                  Cmd::ReadSettings);
         QVERIFY(m_page->isBaseAccepted());
         QVERIFY(!ui->label_LockBLE_BASE->isHidden());
         QVERIFY(showsPicture(ui->label_LockBLE_BASE, kUnlock));
-        // A wrong CRC is no answer.
         QByteArray damaged = Frame::reply(kBase, Cmd::WrongPassword);
         damaged[damaged.size() - 1] = char(damaged.at(damaged.size() - 1) ^ 0x55);
         feed(damaged, Cmd::ReadSettings);
         QVERIFY(m_dialogs->messages().isEmpty());
-    }
 
-    void horizonAccepted()
-    {
-        TRY(connectBase());
+        feed(Frame::reply(9, Cmd::CalibrateHorizon), Cmd::ReadSettings); // not ours
+        QVERIFY(m_dialogs->messages().isEmpty());
         feed(Frame::reply(kBase, Cmd::CalibrateHorizon), Cmd::ReadSettings);
         QCOMPARE(m_dialogs->messages(), QStringList{"Установлен Горизонт"});
-        // From another base it is not ours.
-        m_dialogs->clear();
-        feed(Frame::reply(9, Cmd::CalibrateHorizon), Cmd::ReadSettings);
-        QVERIFY(m_dialogs->messages().isEmpty());
-    }
 
-    void tableIntoTheTableDialog()
-    {
-        TRY(connectBase());
-        QByteArray payload;
-        QStringList levels, volumes;
-        for (int i = 0; i < 20; ++i) {
-            payload += Frame::bigEndian16(quint16(100 + 150 * i));
-            levels << QString::number(100 + 150 * i);
-        }
-        for (int i = 0; i < 20; ++i) {
-            payload += Frame::bigEndian16(quint16(300 * i + 7));
-            volumes << QString::number(300 * i + 7);
-        }
-        const QByteArray table = Frame::reply(kBase, Cmd::ReadTable, payload);
-        QCOMPARE(table.size(), 84);
-
-        struct Value {
-            int value, row, column;
-        };
-        QList<Value> values;
-        connect(m_page, &BLEDevice::tableValueRead, this,
-                [&values](int value, int row, int column, bool *) {
-                    values.append({value, row, column});
-                });
-        QStringList shownLevels, shownVolumes;
-        quint8 next = 0;
-        QTimer::singleShot(0, this, [&] {
-            next = feed(table, Cmd::ReadTable);
-            if (LiterToPercent *dialog = m_window->tableDialog()) {
-                shownLevels = dialog->levels();
-                shownVolumes = dialog->volumes();
-                dialog->accept();
-            }
-        });
-        m_window->on_pushBtnCalcLtrPrc_clicked();
-        QCOMPARE(next, Cmd::ReadSettings);
-        QCOMPARE(values.size(), 40);
-        for (int i = 0; i < 40; ++i) {
-            QCOMPARE(values.at(i).column, i / 20);
-            QCOMPARE(values.at(i).row, i % 20);
-            QCOMPARE(QString::number(values.at(i).value), (i < 20 ? levels : volumes).at(i % 20));
-        }
-        QCOMPARE(shownLevels, levels);
-        QCOMPARE(shownVolumes, volumes);
-        QVERIFY(SharedTimers::pollTimer()->isActive());
-        QCOMPARE(SharedTimers::pollTimer()->interval(), 500);
-    }
-
-    void settingsEchoIsKept()
-    {
-        Data d;
-        d.mode = 0x00;
-        d.filter = 0x02;
-        TRY(connectBase(d));
         QVERIFY(!m_page->settingsEchoSeen());
         QCOMPARE(feed(Frame::reply(kBase, Cmd::WriteSettings, QByteArray::fromHex("8487")),
                       Cmd::ReadSettings),
@@ -962,38 +781,68 @@ private slots:
         QCOMPARE(m_page->filterShadow(), quint8(0x87));
     }
 
+    void tableIntoTheTableDialog()
+    {
+        TRY(connectBase());
+        QByteArray payload; // 20 levels, then 20 volumes
+        QStringList levels, volumes;
+        for (int i = 0; i < 40; ++i) {
+            const int value = i < 20 ? 100 + 150 * i : 300 * (i - 20) + 7;
+            payload += Frame::bigEndian16(quint16(value));
+            (i < 20 ? levels : volumes) << QString::number(value);
+        }
+        QList<QList<int>> values; // value, row, column
+        connect(m_page, &BLEDevice::tableValueRead, this,
+                [&values](int value, int row, int column, bool *) {
+                    values.append({value, row, column});
+                });
+        QStringList shownLevels, shownVolumes;
+        quint8 next = 0;
+        QTimer::singleShot(0, this, [&] {
+            next = feed(Frame::reply(kBase, Cmd::ReadTable, payload), Cmd::ReadTable);
+            if (LiterToPercent *dialog = m_window->tableDialog()) {
+                shownLevels = dialog->levels();
+                shownVolumes = dialog->volumes();
+                dialog->accept();
+            }
+        });
+        m_window->on_pushBtnCalcLtrPrc_clicked();
+        QCOMPARE(next, Cmd::ReadSettings);
+        QCOMPARE(values.size(), 40);
+        for (int i = 0; i < 40; ++i)
+            QCOMPARE(values.at(i), (QList<int>{(i < 20 ? levels : volumes).at(i % 20).toInt(),
+                                               i % 20, i / 20}));
+        QCOMPARE(shownLevels, levels);
+        QCOMPARE(shownVolumes, volumes);
+        QVERIFY(SharedTimers::pollTimer()->isActive());
+    }
+
     // ------------------------------------------------------------ passwords
 
     void automaticProbe_data()
     {
-        QTest::addColumn<int>("baseAnswer");
         QTest::addColumn<int>("sensorCode");
-        QTest::addColumn<bool>("baseLocked");
         QTest::addColumn<bool>("sensorLocked");
-        QTest::newRow("nothing locked") << int(Cmd::SetPassword) << 3 << false << false;
-        QTest::newRow("sensor locked") << int(Cmd::SetPassword) << 10 << false << true;
+        QTest::newRow("nothing locked") << 3 << false;
+        QTest::newRow("sensor locked") << 10 << true;
     }
 
     void automaticProbe()
     {
-        QFETCH(int, baseAnswer);
         QFETCH(int, sensorCode);
-        QFETCH(bool, baseLocked);
         QFETCH(bool, sensorLocked);
         TRY(connectBase());
         QVERIFY(m_page->isAutomaticStepPending());
         QVERIFY(written().isEmpty()); // it runs once the parse tick is over
-        m_line << Frame::reply(kBase, quint8(baseAnswer));
+        m_line << Frame::reply(kBase, Cmd::SetPassword);
         QTRY_COMPARE(written().size(), 2);
         QCOMPARE(written().at(0), Frame::writeRequest(kBase, Cmd::SetPassword, kZeroPassword));
         QCOMPARE(written().at(1), Frame::writeRequest(kBase, Cmd::SetPasswordBle, kZeroPassword));
         QCOMPARE(m_parseSteps, QList<quint8>{BLEDevice::kStepCheckPassword});
         QVERIFY(m_page->hasBaseAnswered());
-        QCOMPARE(m_page->isBaseLockPass(), baseLocked);
-        QVERIFY(!ui->label_LockBLE_BASE->isHidden());
-        QVERIFY(showsPicture(ui->label_LockBLE_BASE, baseLocked ? kLock : kUnlock));
-        // A locked base asks for its password at once.
-        QCOMPARE(m_securityShown, baseLocked ? 1 : 0);
+        QVERIFY(!m_page->isBaseLockPass());
+        QVERIFY(showsPicture(ui->label_LockBLE_BASE, kUnlock));
+        QCOMPARE(m_securityShown, 0);
         QCOMPARE(m_page->getStep(), Cmd::ReadIdentification);
 
         Data d;
@@ -1015,9 +864,8 @@ private slots:
         QCOMPARE(written().size(), 2);
     }
 
-    // A locked base would refuse the sensor's probe, and its refusal would
-    // be taken for the answer to the next password entered: the probe waits
-    // until the base is open.
+    // A locked base would refuse the sensor's probe, and its refusal would be
+    // taken for the answer to the next password: the probe waits for the base.
     void lockedBaseDefersTheSensorProbe()
     {
         TRY(connectBase());
@@ -1028,7 +876,6 @@ private slots:
                                                                    kZeroPassword)});
         QVERIFY(m_page->isBaseLockPass());
         QVERIFY(showsPicture(ui->label_LockBLE_BASE, kLock));
-        // While it stays locked, data replies send nothing more.
         feed(dataReply(Data()), Cmd::ReadSettings);
         QTest::qWait(300);
         QCOMPARE(written().size(), 1);
@@ -1036,10 +883,7 @@ private slots:
 
         // The right password opens it; the next data reply probes the sensor.
         m_line << Frame::reply(kBase, Cmd::EnterPassword);
-        useSecurityDialog([](SecurityBLE &dialog) {
-            dialog.getLineEditInputPassBase()->setText(QStringLiteral("123456"));
-            press(dialog, "pushButtonInputPassBase");
-        });
+        pressWith(QStringLiteral("pushButtonInputPassBase"), QStringLiteral("123456"));
         QVERIFY(!m_page->isBaseLockPass());
         clearSpies();
         feed(dataReply(Data()), Cmd::ReadSettings);
@@ -1052,200 +896,161 @@ private slots:
         QVERIFY(!m_page->isAutomaticStepPending());
     }
 
-    void baseEntry_data()
+    void basePassword_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("accepted") << int(Cmd::EnterPassword) << true;
-        QTest::newRow("refused") << int(Cmd::WrongPassword) << false;
+        QTest::addColumn<int>("probe"); // the base's answer to the automatic probe
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("log");
+        const QByteArray enter = Frame::writeRequest(kBase, Cmd::EnterPassword, k123456);
+        const QString input = QStringLiteral("pushButtonInputPassBase");
+        QTest::newRow("entered") << int(Cmd::WrongPassword) << input
+                                 << QList<int>{Cmd::EnterPassword} << QList<QByteArray>{enter}
+                                 << QList<int>{BLEDevice::kStepEnterPassword} << false
+                                 << "Input password base BLE";
+        QTest::newRow("refused") << int(Cmd::WrongPassword) << input
+                                 << QList<int>{Cmd::WrongPassword} << QList<QByteArray>{enter}
+                                 << QList<int>{BLEDevice::kStepEnterPassword} << true
+                                 << "Input password base BLE";
+        QTest::newRow("set") << int(Cmd::SetPassword) << "pushButtonSetPassBase"
+                             << QList<int>{Cmd::SetPassword}
+                             << QList<QByteArray>{Frame::writeRequest(kBase, Cmd::SetPassword,
+                                                                      k123456)}
+                             << QList<int>{BLEDevice::kStepSetPassword} << true
+                             << "Set password base BLE";
+        QTest::newRow("deleted")
+            << int(Cmd::WrongPassword) << "pushButtonDelPassBase"
+            << QList<int>{Cmd::EnterPassword, Cmd::SetPassword}
+            << QList<QByteArray>{enter, Frame::writeRequest(kBase, Cmd::SetPassword, kZeroPassword)}
+            << QList<int>{Cmd::ReadIdentification, BLEDevice::kStepDeletePassword} << false
+            << "Delete password base BLE";
     }
 
-    void baseEntry()
+    void basePassword()
     {
-        QFETCH(int, answer);
-        QFETCH(bool, accepted);
+        QFETCH(int, probe);
+        QFETCH(QString, button);
+        QFETCH(QList<int>, answers);
+        QFETCH(QList<QByteArray>, sent);
+        QFETCH(QList<int>, steps);
+        QFETCH(bool, locked);
+        QFETCH(QString, log);
         TRY(connectBase());
-        TRY(settleProbe(Cmd::WrongPassword, 3));
-        QVERIFY(m_page->isBaseLockPass());
-        m_line << Frame::reply(kBase, quint8(answer));
-        useSecurityDialog([](SecurityBLE &dialog) {
-            QCOMPARE(dialog.getLineEditInputPassBase()->echoMode(), QLineEdit::Password);
-            dialog.getLineEditInputPassBase()->setText(QStringLiteral("123456"));
-            press(dialog, "pushButtonInputPassBase");
-        });
+        TRY(settleProbe(quint8(probe), 3));
+        for (const int answer : answers)
+            m_line << Frame::reply(kBase, quint8(answer));
+        pressWith(button, QStringLiteral("123456"));
         QCOMPARE(m_securityShown, 1);
-        QCOMPARE(written(), QList<QByteArray>{Frame::writeRequest(kBase, Cmd::EnterPassword,
-                                                                   k123456)});
-        QCOMPARE(m_parseSteps, QList<quint8>{BLEDevice::kStepEnterPassword});
-        QCOMPARE(m_page->isBaseAccepted(), accepted);
-        QCOMPARE(m_page->isBaseLockPass(), !accepted);
-        QVERIFY(showsPicture(ui->label_LockBLE_BASE, accepted ? kUnlock : kLock));
-        QCOMPARE(m_dialogs->messages(),
-                 accepted ? QStringList()
-                          : QStringList{"Вы ввели неправильный пароль\nПовторите ввод"});
-        QCOMPARE(m_page->getStep(), Cmd::ReadIdentification);
-        QVERIFY(SharedTimers::pollTimer()->isActive());
-        checkPasswordsNotLogged(QStringLiteral("Input password base BLE"));
+        QCOMPARE(written(), sent);
+        QCOMPARE(parseSteps(), steps);
+        QCOMPARE(m_page->isBaseLockPass(), locked);
+        QVERIFY(showsPicture(ui->label_LockBLE_BASE, locked ? kLock : kUnlock));
+        if (button.contains(QLatin1String("Del")))
+            QCOMPARE(m_page->statusLabelUp()->text(), QStringLiteral("Пароль удалён"));
+        if (button.contains(QLatin1String("Input"))) {
+            QCOMPARE(m_page->isBaseAccepted(), !locked);
+            QCOMPARE(m_dialogs->messages(),
+                     locked ? QStringList{"Вы ввели неправильный пароль\nПовторите ввод"}
+                            : QStringList());
+            QCOMPARE(m_page->getStep(), Cmd::ReadIdentification);
+            QVERIFY(SharedTimers::pollTimer()->isActive());
+        }
+        checkPasswordsNotLogged(log);
     }
 
-    void baseSet()
+    void sensorPassword_data()
     {
-        TRY(connectBase());
-        TRY(settleProbe(Cmd::SetPassword, 3));
-        QVERIFY(!m_page->isBaseLockPass());
-        m_line << Frame::reply(kBase, Cmd::SetPassword);
-        useSecurityDialog([](SecurityBLE &dialog) {
-            dialog.getLineEditSetPassBase()->setText(QStringLiteral("123456"));
-            press(dialog, "pushButtonSetPassBase");
-        });
-        QCOMPARE(written(), QList<QByteArray>{Frame::writeRequest(kBase, Cmd::SetPassword,
-                                                                   k123456)});
-        QCOMPARE(m_parseSteps, QList<quint8>{BLEDevice::kStepSetPassword});
-        QVERIFY(m_page->isBaseLockPass());
-        QVERIFY(showsPicture(ui->label_LockBLE_BASE, kLock));
-        checkPasswordsNotLogged(QStringLiteral("Set password base BLE"));
-    }
-
-    void baseDelete()
-    {
-        TRY(connectBase());
-        TRY(settleProbe(Cmd::WrongPassword, 3));
-        m_line << Frame::reply(kBase, Cmd::EnterPassword) << Frame::reply(kBase, Cmd::SetPassword);
-        useSecurityDialog([](SecurityBLE &dialog) {
-            dialog.getLineEditInputPassBase()->setText(QStringLiteral("123456"));
-            press(dialog, "pushButtonDelPassBase");
-        });
-        QCOMPARE(written(),
-                 (QList<QByteArray>{Frame::writeRequest(kBase, Cmd::EnterPassword, k123456),
-                                    Frame::writeRequest(kBase, Cmd::SetPassword, kZeroPassword)}));
-        QCOMPARE(m_parseSteps,
-                 (QList<quint8>{Cmd::ReadIdentification, BLEDevice::kStepDeletePassword}));
-        QVERIFY(!m_page->isBaseLockPass());
-        QVERIFY(showsPicture(ui->label_LockBLE_BASE, kUnlock));
-        QCOMPARE(m_page->statusLabelUp()->text(), QStringLiteral("Пароль удалён"));
-        checkPasswordsNotLogged(QStringLiteral("Delete password base BLE"));
-    }
-
-    void sensorEntry_data()
-    {
-        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("probe"); // the base's answer to the automatic probe
+        QTest::addColumn<int>("sensorCode");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::addColumn<int>("verdict");
         QTest::addColumn<QString>("upper");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("accepted") << 3 << "Пароль принят" << true;
-        QTest::newRow("refused") << 10 << "Неверный пароль датчика" << false;
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("resultLog");
+        QTest::addColumn<QString>("log");
+        const QByteArray enter = Frame::writeRequest(kBase, Cmd::EnterPasswordBle, k123456);
+        const QByteArray set = Frame::writeRequest(kBase, Cmd::SetPasswordBle, k123456);
+        const QString input = QStringLiteral("pushButtonInputPassBLE");
+        const QString setButton = QStringLiteral("pushButtonSetPassBLE");
+        QTest::newRow("entered") << int(Cmd::SetPassword) << 10 << input << QList<QByteArray>{enter}
+                                 << 3 << "Пароль принят" << false
+                                 << "Password bluetooth device is correct" << "Input password BLE";
+        QTest::newRow("refused") << int(Cmd::SetPassword) << 10 << input << QList<QByteArray>{enter}
+                                 << 10 << "Неверный пароль датчика" << true << QString()
+                                 << "Input password BLE";
+        QTest::newRow("set, base open")
+            << int(Cmd::SetPassword) << 3 << setButton << QList<QByteArray>{set} << 3
+            << "Новый пароль ВТ датчика успешно установлен" << true
+            << "New password BLE device successfully set" << "Set password BLE";
+        // The base's password first: the probe's empty one.
+        QTest::newRow("set, base locked")
+            << int(Cmd::WrongPassword) << 3 << setButton
+            << QList<QByteArray>{Frame::writeRequest(kBase, Cmd::EnterPassword, kZeroPassword), set}
+            << 3 << "Новый пароль ВТ датчика успешно установлен" << true
+            << "New password BLE device successfully set" << "Set password BLE";
+        QTest::newRow("deleted")
+            << int(Cmd::SetPassword) << 10 << "pushButtonDelPassBLE"
+            << QList<QByteArray>{enter, Frame::writeRequest(kBase, Cmd::SetPasswordBle,
+                                                            kZeroPassword)}
+            << 3 << "Пароль ВТ датчика успешно удалён" << false << "Password successfully delete"
+            << "Delete password BLE";
     }
 
-    void sensorEntry()
+    void sensorPassword()
     {
-        QFETCH(int, code);
-        QFETCH(bool, accepted);
+        QFETCH(int, probe);
+        QFETCH(int, sensorCode);
+        QFETCH(QString, button);
+        QFETCH(QList<QByteArray>, sent);
+        QFETCH(int, verdict);
+        QFETCH(bool, locked);
+        QFETCH(QString, resultLog);
+        QFETCH(QString, log);
         TRY(connectBase());
-        TRY(settleProbe(Cmd::SetPassword, 10));
-        QVERIFY(m_page->isSensorLocked());
-        useSecurityDialog([](SecurityBLE &dialog) {
-            QCOMPARE(dialog.getLineEditInputPassBLE()->echoMode(), QLineEdit::Password);
-            dialog.getLineEditInputPassBLE()->setText(QStringLiteral("123456"));
-            press(dialog, "pushButtonInputPassBLE");
-        });
-        QCOMPARE(written(), QList<QByteArray>{Frame::writeRequest(kBase, Cmd::EnterPasswordBle,
-                                                                   k123456)});
+        TRY(settleProbe(quint8(probe), quint8(sensorCode)));
+        pressWith(button, QStringLiteral("123456"));
+        QCOMPARE(written(), sent);
         QCOMPARE(m_page->statusLabelUp()->text(),
                  QStringLiteral("Ожидаем ответ от беспроводного датчика"));
         QVERIFY(!m_page->isMainStatusAllowed());
         QVERIFY(m_page->commandStatusTimer().isActive());
-        QCOMPARE(m_page->commandStatusTimer().interval(), 7000);
-        QCOMPARE(m_page->enteredSensorPassword(), 123456u);
+        const bool entry = button.contains(QLatin1String("Input"));
+        if (entry)
+            QCOMPARE(m_page->enteredSensorPassword(), 123456u);
 
         Data d;
-        d.result = quint8(code);
+        d.result = quint8(verdict);
         feed(dataReply(d), Cmd::ReadSettings);
         QTEST(m_page->statusLabelUp()->text(), "upper");
-        QCOMPARE(m_page->isSensorPasswordOk(), accepted);
         QVERIFY(!ui->label_LockBLE_BLE->isHidden());
-        QVERIFY(showsPicture(ui->label_LockBLE_BLE, accepted ? kUnlock : kLock));
+        QVERIFY(showsPicture(ui->label_LockBLE_BLE, locked ? kLock : kUnlock));
         QVERIFY(m_page->statusHoldTimer().isActive());
-        QCOMPARE(m_page->statusHoldTimer().interval(), 5000);
-        if (accepted)
-            QVERIFY(m_allLogs.contains(QStringLiteral("Password bluetooth device is correct")));
-        // A second verdict has nothing left to answer.
-        d.result = 3;
-        const QString held = m_page->statusLabelUp()->text();
-        feed(dataReply(d), Cmd::ReadSettings);
-        QCOMPARE(m_page->statusLabelUp()->text(), held);
-        checkPasswordsNotLogged(QStringLiteral("Input password BLE"));
-    }
-
-    void sensorSet_data()
-    {
-        QTest::addColumn<bool>("baseLocked");
-        QTest::newRow("base open") << false;
-        QTest::newRow("base locked") << true;
-    }
-
-    void sensorSet()
-    {
-        QFETCH(bool, baseLocked);
-        TRY(connectBase());
-        TRY(settleProbe(baseLocked ? Cmd::WrongPassword : Cmd::SetPassword, 3));
-        QVERIFY(!m_page->isSensorLocked());
-        useSecurityDialog([](SecurityBLE &dialog) {
-            dialog.getLineEditSetPassBLE()->setText(QStringLiteral("123456"));
-            press(dialog, "pushButtonSetPassBLE");
-        });
-        QList<QByteArray> expected;
-        if (baseLocked) // the base's password first: the probe's empty one
-            expected << Frame::writeRequest(kBase, Cmd::EnterPassword, kZeroPassword);
-        expected << Frame::writeRequest(kBase, Cmd::SetPasswordBle, k123456);
-        QCOMPARE(written(), expected);
-        QCOMPARE(m_page->statusLabelUp()->text(),
-                 QStringLiteral("Ожидаем ответ от беспроводного датчика"));
-        QVERIFY(m_page->commandStatusTimer().isActive());
-
-        Data d;
-        d.result = 3;
-        feed(dataReply(d), Cmd::ReadSettings);
-        QCOMPARE(m_page->statusLabelUp()->text(),
-                 QStringLiteral("Новый пароль ВТ датчика успешно установлен"));
-        QVERIFY(m_allLogs.contains(QStringLiteral("New password BLE device successfully set")));
-        QVERIFY(m_page->isSensorLocked());
-        QVERIFY(showsPicture(ui->label_LockBLE_BLE, kLock));
-        checkPasswordsNotLogged(QStringLiteral("Set password BLE"));
-    }
-
-    void sensorDelete()
-    {
-        TRY(connectBase());
-        TRY(settleProbe(Cmd::SetPassword, 10));
-        useSecurityDialog([](SecurityBLE &dialog) {
-            dialog.getLineEditInputPassBLE()->setText(QStringLiteral("123456"));
-            press(dialog, "pushButtonDelPassBLE");
-        });
-        QCOMPARE(written(),
-                 (QList<QByteArray>{Frame::writeRequest(kBase, Cmd::EnterPasswordBle, k123456),
-                                    Frame::writeRequest(kBase, Cmd::SetPasswordBle,
-                                                        kZeroPassword)}));
-        QCOMPARE(m_page->statusLabelUp()->text(),
-                 QStringLiteral("Ожидаем ответ от беспроводного датчика"));
-        Data d;
-        d.result = 3;
-        feed(dataReply(d), Cmd::ReadSettings);
-        QCOMPARE(m_page->statusLabelUp()->text(),
-                 QStringLiteral("Пароль ВТ датчика успешно удалён"));
-        QVERIFY(m_allLogs.contains(QStringLiteral("Password successfully delete")));
-        QVERIFY(!m_page->isSensorLocked());
-        QVERIFY(showsPicture(ui->label_LockBLE_BLE, kUnlock));
-        QCOMPARE(m_page->enteredSensorPassword(), 0u);
-        checkPasswordsNotLogged(QStringLiteral("Delete password BLE"));
+        if (!resultLog.isEmpty())
+            QVERIFY(m_allLogs.contains(resultLog));
+        if (entry) {
+            QCOMPARE(m_page->isSensorPasswordOk(), !locked);
+            // A second verdict has nothing left to answer.
+            d.result = 3;
+            const QString held = m_page->statusLabelUp()->text();
+            feed(dataReply(d), Cmd::ReadSettings);
+            QCOMPARE(m_page->statusLabelUp()->text(), held);
+        } else {
+            QCOMPARE(m_page->isSensorLocked(), locked);
+        }
+        if (button.contains(QLatin1String("Del")))
+            QCOMPARE(m_page->enteredSensorPassword(), 0u);
+        checkPasswordsNotLogged(log);
     }
 
     void sensorUpdateEntersThePasswordFirst()
     {
         TRY(connectBase());
         TRY(settleProbe(Cmd::SetPassword, 10));
-        useSecurityDialog([](SecurityBLE &dialog) {
-            dialog.getLineEditInputPassBLE()->setText(QStringLiteral("654321"));
-            press(dialog, "pushButtonInputPassBLE");
-        });
+        pressWith(QStringLiteral("pushButtonInputPassBLE"), QStringLiteral("654321"));
         clearSpies();
         m_window->on_pushBtnInUpdBLE_clicked();
         QCOMPARE(written(),
@@ -1258,40 +1063,6 @@ private slots:
     }
 
     // ------------------------------------------------------------ base settings
-
-    void baseIdentifier_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("payload");
-        QTest::newRow("258") << "258" << QByteArray::fromHex("020100DDEEFF");
-        QTest::newRow("largest") << "16777215" << QByteArray::fromHex("FFFFFFDDEEFF");
-        QTest::newRow("1") << "1" << QByteArray::fromHex("010000DDEEFF");
-        QTest::newRow("0") << "0" << QByteArray();
-        QTest::newRow("empty") << "" << QByteArray();
-        QTest::newRow("too large") << "16777216" << QByteArray();
-        QTest::newRow("not a number") << "12a" << QByteArray();
-    }
-
-    void baseIdentifier()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, payload);
-        TRY(connectBase());
-        m_page->setIdentifierText(text);
-        m_page->changeUiidBle();
-        if (payload.isEmpty()) {
-            QVERIFY(written().isEmpty());
-            QCOMPARE(m_dialogs->messages(),
-                     QStringList{QStringLiteral("Установите корректное значение \"UIID\"")});
-            QVERIFY(logLines().isEmpty());
-            return;
-        }
-        QCOMPARE(written(),
-                 QList<QByteArray>{Frame::writeRequest(kBase, Cmd::SetBaseIdentifier, payload)});
-        QVERIFY(m_dialogs->messages().isEmpty());
-        QCOMPARE(logLines(), QStringList{"Change base UUID"});
-        QCOMPARE(m_parseSteps.size(), 1);
-    }
 
     void baseRebootCarriesTheMac()
     {
@@ -1307,7 +1078,6 @@ private slots:
         QVERIFY(!ui->labelTimerUpdFwBLE->isHidden());
         QCOMPARE(m_page->updateCountdown(), 30);
         QVERIFY(ui->labelMsgUpdBLE->text().contains(QStringLiteral("KV_BASE_UPD")));
-        QVERIFY(ui->labelMsgUpdBLE->wordWrap());
         QCOMPARE(logLines(), QStringList{"Update firmware base BLE"});
     }
 
@@ -1315,9 +1085,7 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("sent");
-        QTest::newRow("7") << "7" << 7;
         QTest::newRow("254") << "254" << 254;
-        QTest::newRow("1") << "1" << 1;
         QTest::newRow("0") << "0" << -1;
         QTest::newRow("255") << "255" << -1;
         QTest::newRow("abc") << "abc" << -1;
@@ -1333,8 +1101,7 @@ private slots:
         QCOMPARE(m_window->currentAddress(), quint8(9));
         clearSpies();
         ui->lineEdit_NetNumBaseBLE->setText(text);
-        // The base answers the new search with its new address.
-        if (sent > 0)
+        if (sent > 0) // the base answers the new search at its new address
             m_line << QByteArray(1, char(sent));
         m_window->on_pushBtnChgNetNumBase_clicked();
         if (sent < 0) {
@@ -1358,10 +1125,8 @@ private slots:
         QTest::addColumn<int>("sensorFirmware");
         QTest::addColumn<bool>("maximum");
         QTest::addColumn<bool>("asks");
-        QTest::newRow("200 max") << 200 << true << true;
         QTest::newRow("253 max") << 253 << true << true;
         QTest::newRow("254 max") << 254 << true << false;
-        QTest::newRow("255 max") << 255 << true << false;
         QTest::newRow("200 min") << 200 << false << true;
         QTest::newRow("254 min") << 254 << false << false;
     }
@@ -1456,10 +1221,8 @@ private slots:
         QTest::addColumn<bool>("advertising");
         QTest::newRow("222") << 222 << false;
         QTest::newRow("223") << 223 << true;
-        QTest::newRow("500") << 500 << true;
         QTest::newRow("998") << 998 << true;
         QTest::newRow("999") << 999 << false;
-        QTest::newRow("0") << 0 << false;
         QTest::newRow("65535") << 65535 << false;
     }
 
@@ -1487,18 +1250,14 @@ private slots:
         TRY(connectBase());
         TRY(settleProbe(Cmd::SetPassword, 3));
         QTimer *watchdog = m_page->link()->watchdog();
-        QVERIFY(watchdog->isActive());
         QCOMPARE(watchdog->interval(), 4000);
-        QVERIFY(!ui->label_RSSI_VAL_BLE->isHidden());
         watchdog->start(1); // the 4 s have passed
         QTRY_VERIFY(m_allLogs.contains(QStringLiteral("Device is not responding")));
         watchdog->setInterval(4000);
         QCOMPARE(m_page->getStep(), kSearch);
         QVERIFY(!m_page->isDeviceConnected());
         QCOMPARE(m_page->polledIndex(), 0);
-        QVERIFY(ui->label_RSSI_VAL_BLE->isHidden());
         QVERIFY(ui->label_UrovenBLE->isHidden());
-        QCOMPARE(m_page->statusLabel()->text(), QStringLiteral("Подключите датчик"));
         // Back from the search, the settings are filled again.
         ui->comboBox_FiltrBLE->setCurrentIndex(7);
         Data d;
@@ -1512,10 +1271,7 @@ private slots:
     {
         TRY(connectBase());
         TRY(settleProbe(Cmd::SetPassword, 10));
-        useSecurityDialog([](SecurityBLE &dialog) {
-            dialog.getLineEditInputPassBLE()->setText(QStringLiteral("654321"));
-            press(dialog, "pushButtonInputPassBLE");
-        });
+        pressWith(QStringLiteral("pushButtonInputPassBLE"), QStringLiteral("654321"));
         // The base refuses a later change: it has been locked meanwhile.
         feed(Frame::reply(kBase, Cmd::WrongPassword), Cmd::ReadIdentification);
         QVERIFY(m_page->isBaseLockPass());

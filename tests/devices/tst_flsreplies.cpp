@@ -46,9 +46,7 @@ private slots:
         QTest::addColumn<int>("length");
         QTest::addColumn<int>("modelByte");
         QTest::addColumn<int>("model");
-        QTest::newRow("24 KV210") << 24 << 2 << int(FlsModel::KV210);
-        QTest::newRow("25 KV510") << 25 << 1 << int(FlsModel::KV510);
-        QTest::newRow("29 KV260") << 29 << 3 << int(FlsModel::KV260);
+        // KV210, KV260, KV510 and a KV610 in 24 bytes: tst_fls_e2e.
         QTest::newRow("25 KV610 0x60") << 25 << 0x60 << int(FlsModel::KV610);
         QTest::newRow("25 KV610 0x62") << 25 << 0x62 << int(FlsModel::KV610);
         QTest::newRow("29 KV610 0x63") << 29 << 0x63 << int(FlsModel::KV610);
@@ -90,29 +88,6 @@ private slots:
         QCOMPARE(int(short24->kv260Output), 0);
     }
 
-    void shortRepliesAreRefused()
-    {
-        const QByteArray full = settingsReply(25, 1);
-        for (int n : {0, 4, 10, 23})
-            QVERIFY(!FlsReplies::decodeSettings(full.left(n)));
-        const QByteArray id = Frame::reply(1, 0xFC, QByteArray(6, '\x01'));
-        QCOMPARE(id.size(), 10);
-        QVERIFY(FlsReplies::decodeIdentification(id));
-        QVERIFY(!FlsReplies::decodeIdentification(id.left(9)));
-        QVERIFY(!FlsReplies::decodeTable(Frame::reply(1, 0xEF, QByteArray(79, '\0'))));
-    }
-
-    void identification()
-    {
-        const QByteArray id = Frame::reply(1, 0xFC, QByteArrayLiteral("\xFF\xFF\xFF\xFF\xD2\x04"));
-        const auto decoded = FlsReplies::decodeIdentification(id);
-        QCOMPARE(decoded->serialNumber, -1); // serial numbers are signed
-        QCOMPARE(int(decoded->firmware), 1234);
-        QCOMPARE(FlsReplies::firmwareText(1234), QStringLiteral("2.3.4"));
-        QCOMPARE(FlsReplies::firmwareText(0), QStringLiteral("0.0.0"));
-        QCOMPARE(FlsReplies::firmwareText(253), QStringLiteral("2.5.3"));
-    }
-
     void table()
     {
         QByteArray payload;
@@ -137,51 +112,30 @@ private slots:
 
     void stabilityVerdicts()
     {
-        StabilityWindow window;
+        StabilityWindow w[6];
         for (int i = 0; i < 7; ++i)
-            QCOMPARE(window.add(1000), StabilityWindow::None); // seven are not enough
-        QCOMPARE(window.add(1000), StabilityWindow::Stable);   // the eighth decides
-
-        StabilityWindow onePercent;
-        for (int i = 0; i < 7; ++i)
-            onePercent.add(99);
-        // Mean of seven 99s and a 100 is 99.125 -> 99; |99 - 100| / 100 is
-        // exactly 1 %, which keeps the verdict it had (none yet).
-        QCOMPARE(onePercent.add(100), StabilityWindow::None);
-
-        StabilityWindow five;
-        for (int i = 0; i < 7; ++i)
-            five.add(95);
-        QCOMPARE(five.add(100), StabilityWindow::None); // mean 95.6 -> 95, 5 % exactly
-
-        StabilityWindow yellow;
-        for (int i = 0; i < 7; ++i)
-            yellow.add(97);
-        QCOMPARE(yellow.add(100), StabilityWindow::SlightlyUnstable); // 3 %
-        StabilityWindow red;
-        for (int i = 0; i < 7; ++i)
-            red.add(80);
-        QCOMPARE(red.add(100), StabilityWindow::Unstable);
+            QCOMPARE(w[0].add(1000), StabilityWindow::None); // seven are not enough
+        QCOMPARE(w[0].add(1000), StabilityWindow::Stable);   // the eighth decides
+        const auto after = [](StabilityWindow &window, int seven, int eighth) {
+            for (int i = 0; i < 7; ++i)
+                window.add(seven);
+            return window.add(eighth);
+        };
+        // Mean 99.125 -> 99: exactly 1 % keeps the verdict it had (none yet).
+        QCOMPARE(after(w[1], 99, 100), StabilityWindow::None);
+        QCOMPARE(after(w[2], 95, 100), StabilityWindow::None); // mean 95, 5 % exactly
+        QCOMPARE(after(w[3], 97, 100), StabilityWindow::SlightlyUnstable); // 3 %
+        QCOMPARE(after(w[4], 80, 100), StabilityWindow::Unstable);
         // Renewed with every reply after the eighth.
         for (int i = 0; i < 8; ++i)
-            red.add(100);
-        QCOMPARE(red.verdict(), StabilityWindow::Stable);
-        StabilityWindow zero;
-        for (int i = 0; i < 8; ++i)
-            zero.add(0);
-        QCOMPARE(zero.verdict(), StabilityWindow::Stable); // no division by zero
+            w[4].add(100);
+        QCOMPARE(w[4].verdict(), StabilityWindow::Stable);
+        QCOMPARE(after(w[5], 0, 0), StabilityWindow::Stable); // no division by zero
     }
 
-    void modesAndFiltration()
+    // The lists and the codes written: e2e (tst_fls_e2e writingParameters).
+    void filtration()
     {
-        QCOMPARE(FlsParameters::modeTexts(FlsModel::KV210).size(), 3);
-        QCOMPARE(FlsParameters::modeTexts(FlsModel::KV510).size(), 5);
-        QCOMPARE(FlsParameters::modeTexts(FlsModel::KV610).size(), 6);
-        QVERIFY(FlsParameters::modeTexts(FlsModel::None).isEmpty());
-        for (quint8 code : {0x00, 0x02, 0x04, 0x06, 0x10, 0x12})
-            QCOMPARE(int(FlsParameters::modeCode(FlsParameters::modeText(code))), int(code));
-        QVERIFY(FlsParameters::modeText(0x7F).isEmpty());
-
         // Every KV entry reads back as itself, including the heavy-duty one.
         for (int index = 0; index < 5; ++index) {
             const quint8 code = FlsParameters::filtrationCode(FlsModel::KV510, index);

@@ -1,9 +1,5 @@
 // The advertising sensors page and the wireless calibration against an
-// emulated base station on an in-process line over a real pseudo-terminal:
-// two and four sensors heard, a connection by serial number that works and
-// one that does not, a sensor switched off and one re-addressed, a run of
-// portions on an advertising tab kept in its file, and full and empty set
-// on a sensor behind a base in linked-sensor mode.
+// emulated base station on an in-process line over a real pseudo-terminal.
 #include "app/configurator.h"
 #include "app/filedialogs.h"
 #include "calibration/calibrationrun.h"
@@ -100,76 +96,43 @@ private slots:
 
     void cleanupTestCase() { SecurityBLE::setResponder({}); }
 
-    void twoSensorsAreShown()
+    // Four sensors heard: each on its tile with its level, the levels on
+    // their calibration tabs; one out of range empties its tile alone.
+    void sensorsAreShown()
     {
-        Bench bench(QStringLiteral("ble@1:fw=230,advflags=0x01,"
-                                   "adv=KV_100001/5/600/36/-48*;KV_100002/6/300/31/-70*"));
-        QVERIFY(bench.connect(2));
-        QVERIFY(becomes([&] {
-            return bench.tile(0)->nameLabel()->text() == QStringLiteral("KV_100001")
-                   && bench.tile(1)->nameLabel()->text() == QStringLiteral("KV_100002");
-        }));
-        QVERIFY(becomes([&] { return bench.levelShown(0) == QStringLiteral("600")
-                                     && bench.levelShown(1) == QStringLiteral("300"); }));
-        QCOMPARE(bench.tile(1)->findChild<QLabel *>(QStringLiteral("labelVoltageAdw"))->text(),
-                 QStringLiteral("3.1В"));
-        QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Изменить номер"));
-        QVERIFY(!bench.tile(2)->model()->hasRecord());
-        QVERIFY(logText().contains("Connect adwertizing device. Connected 2 device(s)"));
-        // Levels of both reach the calibration of their tabs.
-        QCOMPARE(bench.window().calibration()->currentLevel(0), 600);
-        QCOMPARE(bench.window().calibration()->currentLevel(1), 300);
-
-        // Out of range: the tile empties, the other goes on.
-        bench.sensor(6)->rssi = 0;
-        QVERIFY(becomes([&] { return bench.levelShown(1) == QStringLiteral("0")
-                                     && !bench.tile(1)->model()->isConnected(); }));
-        QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Подключить датчик"));
-        QCOMPARE(bench.levelShown(0), QStringLiteral("600"));
-    }
-
-    void fourSensorsAreShown()
-    {
-        Bench bench(QStringLiteral("ble@1:fw=230,advflags=0x07,adv=KV_100001/5/100*;"
-                                   "KV_100002/7/200*;KV_100003/9/300*;KV_100004/11/400*"));
+        Bench bench(QStringLiteral("ble@1:fw=230,advflags=0x07,adv=KV_100001/5/100/36/-48*;"
+                                   "KV_100002/7/200/31/-70*;KV_100003/9/300*;KV_100004/11/400*"));
         QVERIFY(bench.connect(4));
         QVERIFY(becomes([&] {
             for (int slot = 0; slot < 4; ++slot) {
                 if (bench.levelShown(slot) != QString::number(100 * (slot + 1)))
                     return false;
             }
-            return true;
+            return bench.tile(1)->nameLabel()->text() == QStringLiteral("KV_100002");
         }));
         QCOMPARE(bench.tile(3)->nameLabel()->text(), QStringLiteral("KV_100004"));
         QCOMPARE(bench.tile(3)->addressEdit()->text(), QStringLiteral("11"));
+        QCOMPARE(bench.tile(1)->findChild<QLabel *>(QStringLiteral("labelVoltageAdw"))->text(),
+                 QStringLiteral("3.1В"));
+        QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Изменить номер"));
+        QVERIFY(logText().contains("Connect adwertizing device. Connected 4 device(s)"));
+        QCOMPARE(bench.window().calibration()->currentLevel(0), 100);
+        QCOMPARE(bench.window().calibration()->currentLevel(1), 200);
         QVERIFY(m_dialogs->messages().isEmpty()); // no neighbouring addresses
+
+        bench.sensor(7)->rssi = 0;
+        QVERIFY(becomes([&] { return bench.levelShown(1) == QStringLiteral("0")
+                                     && !bench.tile(1)->model()->isConnected(); }));
+        QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Подключить датчик"));
+        QCOMPARE(bench.levelShown(0), QStringLiteral("100"));
     }
 
+    // A wrong serial number connects nothing; the right one then connects.
     void connectingBySerialNumber()
     {
         Bench bench(QStringLiteral("ble@1:fw=230,adv=KV_100001/5/600*;KV_100002/7/300"));
         QVERIFY(bench.connect(1));
         QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Подключить датчик"));
-        QString waiting;
-        AdwertDialog::setResponder([&](AdwertDialog &dialog) {
-            dialog.serialEdit()->setText(QStringLiteral("100002"));
-            dialog.connectButton()->click();
-            waiting = dialog.message();
-        });
-        bench.tile(1)->connectButton()->click(); // returns once the dialog closed
-        QCOMPARE(waiting, QStringLiteral("Ожидаем ответа от датчика"));
-        QVERIFY(bench.base()->heard().isEnabled(1));
-        QVERIFY(bench.sensor(7)->connected);
-        QVERIFY(bench.tile(1)->isConnected());
-        QVERIFY(becomes([&] { return bench.levelShown(1) == QStringLiteral("300"); }));
-        QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Изменить номер"));
-        QCOMPARE(bench.tile(1)->nameLabel()->text(), QStringLiteral("KV_100002"));
-    }
-
-    void aWrongSerialNumberIsNotConnected()
-    {
-        Bench bench(QStringLiteral("ble@1:fw=230,advflags=0x01,adv=KV_100001/5/600*;KV_100002/7/300"));
-        QVERIFY(bench.connect(2));
         QString shown;
         AdwertDialog::setResponder([&](AdwertDialog &dialog) {
             dialog.serialEdit()->setText(QStringLiteral("123123"));
@@ -184,25 +147,24 @@ private slots:
         QVERIFY(!bench.sensor(7)->connected);
         QVERIFY(!bench.tile(1)->isConnected());
         QVERIFY(!bench.tile(1)->isConnectRequested());
+
+        AdwertDialog::setResponder([&](AdwertDialog &dialog) {
+            dialog.serialEdit()->setText(QStringLiteral("100002"));
+            dialog.connectButton()->click();
+            shown = dialog.message();
+        });
+        bench.tile(1)->connectButton()->click(); // returns once the dialog closed
+        QCOMPARE(shown, QStringLiteral("Ожидаем ответа от датчика"));
+        QVERIFY(bench.base()->heard().isEnabled(1));
+        QVERIFY(bench.sensor(7)->connected);
+        QVERIFY(bench.tile(1)->isConnected());
+        QVERIFY(becomes([&] { return bench.levelShown(1) == QStringLiteral("300"); }));
+        QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Изменить номер"));
+        QCOMPARE(bench.tile(1)->nameLabel()->text(), QStringLiteral("KV_100002"));
     }
 
-    void switchingASensorOff()
-    {
-        Bench bench(QStringLiteral("ble@1:fw=230,advflags=0x01,adv=KV_100001/5/600*;KV_100002/7/300*"));
-        QVERIFY(bench.connect(2));
-        QVERIFY(becomes([&] { return bench.tile(1)->model()->isConnected(); }));
-        bench.tile(1)->disconnectButton()->click();
-        QVERIFY(!bench.base()->heard().isEnabled(1));
-        QVERIFY(!bench.sensor(7)->connected);
-        QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Подключить датчик"));
-        QVERIFY(logText().contains("Change config master for adwertizing"));
-        // The base goes on reporting the other one.
-        QVERIFY(becomes([&] { return bench.page()->netNumDevice() == QByteArray("\x05\x07", 2); }));
-        QCOMPARE(bench.levelShown(0), QStringLiteral("600"));
-        QVERIFY(!bench.tile(1)->model()->isConnected());
-    }
-
-    void changingAnAddress()
+    // A sensor re-addressed, then switched off: the base goes on with the other.
+    void changingAnAddressThenSwitchingOff()
     {
         Bench bench(QStringLiteral("ble@1:fw=230,advflags=0x01,adv=KV_100001/5/600*;KV_100002/7/300*"));
         QVERIFY(bench.connect(2));
@@ -212,7 +174,17 @@ private slots:
         QVERIFY(becomes([&] { return bench.sensor(20) != nullptr; }));
         QVERIFY(becomes([&] { return bench.page()->netNumDevice() == QByteArray("\x05\x14", 2)
                                      && bench.tile(1)->model()->address() == 20; }));
-        QVERIFY(becomes([&] { return bench.levelShown(1) == QStringLiteral("300"); }));
+        QVERIFY(becomes([&] { return bench.levelShown(1) == QStringLiteral("300")
+                                     && bench.tile(1)->model()->isConnected(); }));
+
+        bench.tile(1)->disconnectButton()->click();
+        QVERIFY(!bench.base()->heard().isEnabled(1));
+        QVERIFY(!bench.sensor(20)->connected);
+        QCOMPARE(bench.tile(1)->connectButton()->text(), QStringLiteral("Подключить датчик"));
+        QVERIFY(logText().contains("Change config master for adwertizing"));
+        QVERIFY(becomes([&] { return bench.page()->netNumDevice() == QByteArray("\x05\x14", 2); }));
+        QCOMPARE(bench.levelShown(0), QStringLiteral("600"));
+        QVERIFY(!bench.tile(1)->model()->isConnected());
     }
 
     // A tab's calibration reads its own sensor, portion by portion, into
@@ -256,33 +228,13 @@ private slots:
         QCOMPARE(bench.window().calibration()->run()->model()->rowCount(), 4);
     }
 
-    // Full and empty from the present reading of a sensor behind a base.
-    void fullAndEmptyOnAWirelessSensor()
-    {
-        Bench bench(QStringLiteral("ble@5:fw=215,level=600,noise=0,drift=0"));
-        bench.window().connectDevice(QStringLiteral("ble"));
-        // Once the page has asked about passwords, as an engineer would find it.
-        QVERIFY(becomes([&] { return bench.page()->isSensorLinked()
-                                     && bench.page()->isSensorStateKnown(); }, kConnectTimeout));
-        const qint32 cnt = bench.base()->tank().cnt();
-        bench.window().on_Button_SetFullBLE_clicked();
-        QVERIFY(becomes([&] { return bench.page()->statusLabelUp()->text()
-                                     == QStringLiteral("Калибровка уровня полного ВТ датчика произведена"); }));
-        QCOMPARE(bench.base()->tank().full(), cnt);
-        bench.window().on_Button_SetEmptyBLE_clicked();
-        QVERIFY(becomes([&] { return bench.page()->statusLabelUp()->text()
-                                     == QStringLiteral("Калибровка уровня пустого ВТ датчика произведена"); }));
-        QCOMPARE(bench.base()->tank().empty(), bench.base()->tank().cnt());
-        QVERIFY(logText().contains("Set full BLE"));
-        QVERIFY(logText().contains("Set empty BLE"));
-    }
-
-    // The wireless page's calibration: its own table on the calibration
-    // page, the levels of the sensor behind the base, back to the page.
+    // A sensor behind a base in linked mode: a calibration run on its own
+    // table, then full and empty from the present reading, then both typed.
     void calibrationBehindALinkedBase()
     {
         Bench bench(QStringLiteral("ble@5:fw=215,level=150,noise=0,drift=0"));
         bench.window().connectDevice(QStringLiteral("ble"));
+        // Once the page has asked about passwords, as an engineer would find it.
         QVERIFY(becomes([&] { return bench.page()->isSensorLinked()
                                      && bench.page()->isSensorStateKnown(); }, kConnectTimeout));
         Ui::Configurator *ui = bench.ui();
@@ -303,15 +255,19 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("250, 5\r\n350, 10\r\n450, 15\r\n"));
         ui->pushButtonBackTarir->click();
         QCOMPARE(ui->stackedWidget->currentWidget(), ui->BLE_KV510);
-    }
 
-    // Both values typed on the wireless engineering page reach the sensor.
-    void manualFullAndEmptyFromTheWirelessPage()
-    {
-        Bench bench(QStringLiteral("ble@5:fw=215,level=150,noise=0,drift=0"));
-        bench.window().connectDevice(QStringLiteral("ble"));
-        QVERIFY(becomes([&] { return bench.page()->isSensorLinked()
-                                     && bench.page()->isSensorStateKnown(); }, kConnectTimeout));
+        const qint32 cnt = bench.base()->tank().cnt();
+        bench.window().on_Button_SetFullBLE_clicked();
+        QVERIFY(becomes([&] { return bench.page()->statusLabelUp()->text()
+                                     == QStringLiteral("Калибровка уровня полного ВТ датчика произведена"); }));
+        QCOMPARE(bench.base()->tank().full(), cnt);
+        bench.window().on_Button_SetEmptyBLE_clicked();
+        QVERIFY(becomes([&] { return bench.page()->statusLabelUp()->text()
+                                     == QStringLiteral("Калибровка уровня пустого ВТ датчика произведена"); }));
+        QCOMPARE(bench.base()->tank().empty(), bench.base()->tank().cnt());
+        QVERIFY(logText().contains("Set full BLE"));
+        QVERIFY(logText().contains("Set empty BLE"));
+
         bool typed = false;
         QTimer::singleShot(300, [&] {
             auto *dialog = bench.window().findChild<EngineerMenuQDialog *>();

@@ -1,10 +1,6 @@
 // The wireless page against emulated base stations on an in-process line
-// over a real pseudo-terminal: a base that relays its linked sensor, one
-// without a sensor, three on one line, the base's and the sensor's
-// passwords, the base's identifier and address, the firmware hand-over, a
-// base that goes silent and a converter that hands bytes over in bursts.
-// What the engineer sees is checked on the page, what the base ends up with
-// in the emulated base's state.
+// over a real pseudo-terminal: the page as the engineer sees it, the base as
+// the emulated base ends up.
 #include "app/configurator.h"
 #include "devices/wireless/bledevice.h"
 #include "devices/wireless/securityble.h"
@@ -32,7 +28,6 @@ constexpr int kConnectTimeout = 10000; // ms; identification and first data take
 constexpr int kAnswerTimeout = 10000;  // ms; a relayed command's result comes with later data
 
 const QString kLinked = QStringLiteral("Связь с беспроводным датчиком установлена");
-const QString kNotLinked = QStringLiteral("Связь с беспроводным датчиком не установлена");
 const QString kWrongPassword = QStringLiteral("Вы ввели неправильный пароль\nПовторите ввод");
 
 // Typed in these tests: none may reach the log.
@@ -151,9 +146,10 @@ private slots:
             QVERIFY2(!log.contains(password), qPrintable(password));
     }
 
-    // A base with its sensor linked: every reading of the relayed sensor
-    // and of the base as the engineer reads it.
-    void linkedSensorIsShown()
+    // A base with its sensor linked: every reading of the relayed sensor and
+    // of the base as the engineer reads it; then the sensor's password set,
+    // entered wrong, and deleted, its verdicts coming back in later data.
+    void linkedSensorAndItsPassword()
     {
         SecurityAnswers security;
         LogMark log;
@@ -182,21 +178,23 @@ private slots:
                                 kAnswerTimeout));
         QVERIFY(!bench.page()->isBaseLockPass());
         QVERIFY(!bench.page()->isSensorLocked());
-    }
 
-    // A base whose sensor is not linked says so, on the page and in the log.
-    void sensorNotLinked()
-    {
-        SecurityAnswers security;
-        LogMark log;
-        Bench bench({QStringLiteral("ble@2:link=0x1E,battery=0,rssi=0")});
-        QVERIFY(bench.line().base(2));
-        bench.window().connectDevice(QStringLiteral("ble"));
-        QVERIFY(QTest::qWaitFor([&] { return bench.page()->isBaseReady(); }, kConnectTimeout));
-        QVERIFY(statusUpBecomes(bench, kNotLinked));
-        QCOMPARE(bench.page()->statusLabel()->text(), QStringLiteral("Подключите датчик"));
-        QVERIFY(log.hasLine(QStringLiteral("Bluetooth device not connected")));
-        QCOMPARE(bench.ui()->label_BAT_VAL_BLE->text(), QStringLiteral("0.0В"));
+        security.will(SecurityAnswers::type("lineEditSetPassBLE", QStringLiteral("11223344"),
+                                            "pushButtonSetPassBLE"));
+        bench.page()->showSecurityDialog();
+        QVERIFY(statusUpBecomes(bench, QStringLiteral("Новый пароль ВТ датчика успешно установлен")));
+        QCOMPARE(bench.base(5)->sensorPassword().password(), 11223344u);
+        // A new password locks the sensor: a wrong one is refused.
+        security.will(SecurityAnswers::type("lineEditInputPassBLE", QStringLiteral("55667788"),
+                                            "pushButtonInputPassBLE"));
+        bench.page()->showSecurityDialog();
+        QVERIFY(statusUpBecomes(bench, QStringLiteral("Неверный пароль датчика")));
+        QVERIFY(log.hasLine(QStringLiteral("Wrong password BLE device")));
+        security.will(SecurityAnswers::type("lineEditInputPassBLE", QStringLiteral("11223344"),
+                                            "pushButtonDelPassBLE"));
+        bench.page()->showSecurityDialog();
+        QVERIFY(statusUpBecomes(bench, QStringLiteral("Пароль ВТ датчика успешно удалён")));
+        QCOMPARE(bench.base(5)->sensorPassword().password(), 0u);
     }
 
     // Three bases on one line: all found, each polled in turn, each with
@@ -245,74 +243,6 @@ private slots:
         QVERIFY(log.hasLine(QStringLiteral("Input password base BLE")));
     }
 
-    // Deleting the password of a locked base with the right one typed
-    // leaves the base open.
-    void basePasswordDeleted()
-    {
-        SecurityAnswers security;
-        security.will(SecurityAnswers::type("lineEditInputPassBase", QStringLiteral("246813"),
-                                            "pushButtonDelPassBase"));
-        Bench bench({QStringLiteral("ble@4:basepass=246813,noise=0")});
-        QVERIFY(bench.connectBase());
-        QVERIFY(QTest::qWaitFor([&] { return bench.base(4)->basePassword().password() == 0; },
-                                kAnswerTimeout));
-        QVERIFY(QTest::qWaitFor([&] { return !bench.page()->isBaseLockPass(); }, kAnswerTimeout));
-        QVERIFY(m_dialogs->messages().isEmpty());
-    }
-
-    // The sensor's password: set, then entered wrong and right, then
-    // deleted; its verdicts come back as result codes of later data.
-    void sensorPasswordSetEnteredAndDeleted()
-    {
-        SecurityAnswers security;
-        LogMark log;
-        Bench bench({QStringLiteral("ble@6:noise=0")});
-        QVERIFY(bench.connectBase());
-        QVERIFY(QTest::qWaitFor([&] { return bench.page()->isSensorStateKnown(); },
-                                kAnswerTimeout));
-        QVERIFY(!bench.page()->isSensorLocked());
-
-        security.will(SecurityAnswers::type("lineEditSetPassBLE", QStringLiteral("11223344"),
-                                            "pushButtonSetPassBLE"));
-        bench.page()->showSecurityDialog();
-        QVERIFY(statusUpBecomes(bench, QStringLiteral("Новый пароль ВТ датчика успешно установлен")));
-        QCOMPARE(bench.base(6)->sensorPassword().password(), 11223344u);
-
-        // A new password locks the sensor: a wrong one is refused.
-        security.will(SecurityAnswers::type("lineEditInputPassBLE", QStringLiteral("55667788"),
-                                            "pushButtonInputPassBLE"));
-        bench.page()->showSecurityDialog();
-        QVERIFY(statusUpBecomes(bench, QStringLiteral("Неверный пароль датчика")));
-        QVERIFY(log.hasLine(QStringLiteral("Wrong password BLE device")));
-
-        security.will(SecurityAnswers::type("lineEditInputPassBLE", QStringLiteral("11223344"),
-                                            "pushButtonDelPassBLE"));
-        bench.page()->showSecurityDialog();
-        QVERIFY(statusUpBecomes(bench, QStringLiteral("Пароль ВТ датчика успешно удалён")));
-        QCOMPARE(bench.base(6)->sensorPassword().password(), 0u);
-    }
-
-    // The base's identifier: 258 reaches the base as 02 01 00; "0" is
-    // refused before anything is sent.
-    void baseIdentifier()
-    {
-        SecurityAnswers security;
-        Bench bench({QStringLiteral("ble@3:noise=0")});
-        QVERIFY(bench.connectBase());
-        const int mark = bench.requestCount();
-        bench.page()->setIdentifierText(QStringLiteral("0"));
-        bench.page()->changeUiidBle();
-        QCOMPARE(m_dialogs->messages(),
-                 QStringList{QStringLiteral("Установите корректное значение \"UIID\"")});
-        QVERIFY(bench.sentSince(mark, 0xE4, 3).isEmpty());
-
-        bench.page()->setIdentifierText(QStringLiteral("258"));
-        bench.page()->changeUiidBle();
-        QVERIFY(QTest::qWaitFor([&] { return bench.base(3)->identifier() == 258u; },
-                                kAnswerTimeout));
-        QVERIFY(statusUpBecomes(bench, QStringLiteral("UUID ВТ датчика успешно изменен")));
-    }
-
     // The sensor's firmware hand-over: the base reboots it, reports code 5
     // and the page counts the 30 seconds down.
     void sensorUpdateCountdown()
@@ -330,19 +260,56 @@ private slots:
         QCOMPARE(bench.base(1)->reboots(), 1);
     }
 
-    // A base that stops answering: the page says so and starts over.
-    void silentBase()
+    // One base set up as the engineer does it: the smoothing written (the
+    // thermo-compensation bit kept), the identifier ("0" refused, 258 sent as
+    // 02 01 00), a new address the page follows; then the base goes silent,
+    // the page says so and finds it again once it is back.
+    void baseSettingsIdentifierAndAddress()
     {
         SecurityAnswers security;
         LogMark log;
-        Bench bench({QStringLiteral("ble@1:noise=0")});
+        Bench bench({QStringLiteral("ble@3:filter=0x81,noise=0")});
         QVERIFY(bench.connectBase());
+        QCOMPARE(bench.ui()->comboBox_FiltrBLE->currentIndex(), 1);
+        bench.ui()->comboBox_FiltrBLE->setCurrentIndex(4);
+        emit bench.ui()->comboBox_FiltrBLE->activated(4);
+        bench.window().on_ButtonWriteParamBLE_clicked();
+        QVERIFY(QTest::qWaitFor([&] { return bench.base(3)->filter() == 0x84; }, kAnswerTimeout));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return log.hasLine(QStringLiteral("Write param to device succesfull")); },
+            kAnswerTimeout));
+        QVERIFY(m_dialogs->messages().isEmpty());
+
+        const int mark = bench.requestCount();
+        bench.page()->setIdentifierText(QStringLiteral("0"));
+        bench.page()->changeUiidBle();
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList{QStringLiteral("Установите корректное значение \"UIID\"")});
+        QVERIFY(bench.sentSince(mark, 0xE4, 3).isEmpty());
+        bench.page()->setIdentifierText(QStringLiteral("258"));
+        bench.page()->changeUiidBle();
+        QVERIFY(QTest::qWaitFor([&] { return bench.base(3)->identifier() == 258u; },
+                                kAnswerTimeout));
+        QVERIFY(statusUpBecomes(bench, QStringLiteral("UUID ВТ датчика успешно изменен")));
+        m_dialogs->clear();
+
+        bench.ui()->lineEdit_NetNumBaseBLE->setText(QStringLiteral("255"));
+        bench.window().on_pushBtnChgNetNumBase_clicked();
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList{QStringLiteral("Сетевой адрес должен быть числом\nот 1 до 254")});
+        QVERIFY(bench.base(3));
+        bench.ui()->lineEdit_NetNumBaseBLE->setText(QStringLiteral("9"));
+        bench.window().on_pushBtnChgNetNumBase_clicked();
+        QVERIFY(QTest::qWaitFor([&] { return bench.base(9) != nullptr; }, kAnswerTimeout));
+        QVERIFY(QTest::qWaitFor([&] { return bench.page()->address() == 9; }, kConnectTimeout));
+        QVERIFY(bench.waitForReadings(0, 2));
+
+        LogMark silence;
         bench.line().goSilent();
-        QVERIFY(QTest::qWaitFor([&] { return log.hasLine(QStringLiteral("Device is not responding")); },
+        QVERIFY(QTest::qWaitFor([&] { return silence.hasLine(QStringLiteral("Device is not responding")); },
                                 kConnectTimeout));
         QCOMPARE(bench.page()->statusLabel()->text(), QStringLiteral("Подключите датчик"));
         QVERIFY(bench.ui()->label_RSSI_VAL_BLE->isHidden());
-        // Back on the line, it is found again and read.
         bench.line().resume();
         QVERIFY(statusUpBecomes(bench, kLinked, kConnectTimeout));
         QVERIFY(bench.waitForReadings(0, 2));
@@ -371,44 +338,6 @@ private slots:
             QCOMPARE(values.size(), 40);
         }
         QVERIFY(bench.waitForReadings(0, 2)); // the poll goes on after the table
-    }
-
-    // The write button sends the smoothing chosen; the base echoes it and
-    // the relayed sensor keeps it, thermo-compensation bit included.
-    void parameterWrite()
-    {
-        SecurityAnswers security;
-        LogMark log;
-        Bench bench({QStringLiteral("ble@2:filter=0x81,noise=0")});
-        QVERIFY(bench.connectBase());
-        QCOMPARE(bench.ui()->comboBox_FiltrBLE->currentIndex(), 1);
-        bench.ui()->comboBox_FiltrBLE->setCurrentIndex(4);
-        emit bench.ui()->comboBox_FiltrBLE->activated(4);
-        bench.window().on_ButtonWriteParamBLE_clicked();
-        QVERIFY(QTest::qWaitFor([&] { return bench.base(2)->filter() == 0x84; }, kAnswerTimeout));
-        QVERIFY(QTest::qWaitFor(
-            [&] { return log.hasLine(QStringLiteral("Write param to device succesfull")); },
-            kAnswerTimeout));
-        QVERIFY(m_dialogs->messages().isEmpty());
-    }
-
-    // A new address for the base: it answers there and the page follows.
-    void baseAddressChange()
-    {
-        SecurityAnswers security;
-        Bench bench({QStringLiteral("ble@3:noise=0")});
-        QVERIFY(bench.connectBase());
-        bench.ui()->lineEdit_NetNumBaseBLE->setText(QStringLiteral("255"));
-        bench.window().on_pushBtnChgNetNumBase_clicked();
-        QCOMPARE(m_dialogs->messages(),
-                 QStringList{QStringLiteral("Сетевой адрес должен быть числом\nот 1 до 254")});
-        QVERIFY(bench.base(3));
-
-        bench.ui()->lineEdit_NetNumBaseBLE->setText(QStringLiteral("9"));
-        bench.window().on_pushBtnChgNetNumBase_clicked();
-        QVERIFY(QTest::qWaitFor([&] { return bench.base(9) != nullptr; }, kAnswerTimeout));
-        QVERIFY(QTest::qWaitFor([&] { return bench.page()->address() == 9; }, kConnectTimeout));
-        QVERIFY(bench.waitForReadings(0, 2));
     }
 
 private:

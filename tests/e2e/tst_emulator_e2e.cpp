@@ -8,7 +8,6 @@
 #include "linebench.h"
 #include "link/portconnection.h"
 #include "link/portlist.h"
-#include "link/sharedtimers.h"
 #include "ui_configurator.h"
 
 #include <QProcess>
@@ -94,6 +93,13 @@ private:
     QByteArray m_trace;
 };
 
+StartupOptions options(const Emulator &emulator)
+{
+    StartupOptions options;
+    options.extraPorts << emulator.port();
+    return options;
+}
+
 } // namespace
 
 class TestEmulatorEndToEnd : public QObject
@@ -107,60 +113,10 @@ private slots:
         PortList::setSystemPortsProvider([] { return QVector<PortList::Port>{}; });
     }
 
-    void searchAddressListAndAlternation()
-    {
-        Emulator emulator({QStringLiteral("kv510@3")});
-        QVERIFY(emulator.port().startsWith(QLatin1String("/dev/")));
-        StartupOptions options;
-        options.extraPorts << emulator.port();
-        Configurator window(options);
-        window.connectDevice(QStringLiteral("fls"));
-        QTRY_COMPARE_WITH_TIMEOUT(window.form()->label_ListDevDUT->text(), QStringLiteral("3"),
-                                  5000);
-        QCOMPARE(window.addressList().bytes(), QByteArray(1, char(3)));
-        QTRY_VERIFY_WITH_TIMEOUT(window.flsDevice()->isDeviceConnected(), 5000);
-
-        emulator.takeRequests();
-        const QList<Request> requests = emulator.collect(6, 8000);
-        QVERIFY(requests.size() >= 6);
-        for (int i = 0; i < requests.size(); ++i) {
-            QCOMPARE(requests.at(i).address, 3);
-            if (i > 0) // 0xF0 and 0xFC take turns
-                QVERIFY(requests.at(i).command != requests.at(i - 1).command);
-            QVERIFY(requests.at(i).command == 0xF0 || requests.at(i).command == 0xFC);
-        }
-    }
-
-    void threeSensorsRoundRobin()
-    {
-        Emulator emulator({QStringLiteral("fls@1"), QStringLiteral("kv210@2"),
-                           QStringLiteral("kv610@3")});
-        StartupOptions options;
-        options.extraPorts << emulator.port();
-        Configurator window(options);
-        window.connectDevice(QStringLiteral("fls"));
-        QTRY_COMPARE_WITH_TIMEOUT(window.form()->label_ListDevDUT->text(),
-                                  QStringLiteral("1,2,3"), 5000);
-        QCOMPARE(SharedTimers::parseTimer()->interval(), 500);
-        emulator.takeRequests();
-        const QList<Request> requests = emulator.collect(16, 15000);
-        QList<int> turns;
-        for (const Request &r : requests) {
-            if (r.address != 0xFF && (turns.isEmpty() || turns.last() != r.address))
-                turns << r.address;
-        }
-        QVERIFY(turns.size() >= 4);
-        // The turn passes 1, 2, 3, 1, ... from wherever the sample began.
-        for (int i = 1; i < turns.size(); ++i)
-            QCOMPARE(turns.at(i), turns.at(i - 1) % 3 + 1);
-    }
-
     void silenceThenRecovery()
     {
         Emulator emulator({QStringLiteral("kv210@1")});
-        StartupOptions options;
-        options.extraPorts << emulator.port();
-        Configurator window(options);
+        Configurator window(options(emulator));
         window.connectDevice(QStringLiteral("fls"));
         QTRY_VERIFY_WITH_TIMEOUT(window.flsDevice()->isDeviceConnected(), 5000);
 
@@ -194,9 +150,7 @@ private slots:
         QFETCH(QByteArray, fault);
         QFETCH(QByteArray, cure);
         Emulator emulator({QStringLiteral("kv510@1")});
-        StartupOptions options;
-        options.extraPorts << emulator.port();
-        Configurator window(options);
+        Configurator window(options(emulator));
         QSignalSpy identified(window.flsDevice(), &FLSDevice::copyQueueSurveyDevice);
         window.connectDevice(QStringLiteral("fls"));
         QTRY_VERIFY_WITH_TIMEOUT(window.flsDevice()->isDeviceConnected(), 5000);
@@ -215,27 +169,20 @@ private slots:
         QVERIFY(window.flsDevice()->isDeviceConnected());
     }
 
-    void hangUpShowsTheConverterDialog()
-    {
-        DialogRecorder dialogs;
-        Emulator emulator({QStringLiteral("kv510@1")});
-        StartupOptions options;
-        options.extraPorts << emulator.port();
-        Configurator window(options);
-        window.connectDevice(QStringLiteral("fls"));
-        QTRY_VERIFY_WITH_TIMEOUT(window.flsDevice()->isDeviceConnected(), 5000);
-        emulator.command("hangup");
-        QTRY_COMPARE_WITH_TIMEOUT(dialogs.messages(),
-                                  QStringList{"Проверьте подключение преобразователя!"}, 5000);
-        QVERIFY(!window.portConnection()->isOpen());
-        QVERIFY(!window.form()->pushButtonDeviceFLS->isChecked());
-    }
-
+    // The --demo line inside the tool; a device it does not know is refused clearly.
     void demoLineInsideTheTool()
     {
         StartupOptions options;
         options.demo = true;
-        options.demoDevices << QStringLiteral("kv260@4");
+        {
+            DialogRecorder dialogs;
+            options.demoDevices = QStringList{QStringLiteral("kv999@1")};
+            Configurator refused(options);
+            QVERIFY(!refused.demoLine());
+            QCOMPARE(dialogs.messages().size(), 1);
+            QVERIFY(dialogs.messages().first().contains(QStringLiteral("kv999")));
+        }
+        options.demoDevices = QStringList{QStringLiteral("kv260@4")};
         Configurator window(options);
         QVERIFY(window.demoLine());
         QCOMPARE(window.form()->comboBox_SerialPort->currentText(), window.demoLine()->portName());
@@ -243,18 +190,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(window.form()->label_ListDevDUT->text(), QStringLiteral("4"),
                                   5000);
         QTRY_VERIFY_WITH_TIMEOUT(window.flsDevice()->isDeviceConnected(), 5000);
-    }
-
-    void badDemoDeviceIsRefusedClearly()
-    {
-        DialogRecorder dialogs;
-        StartupOptions options;
-        options.demo = true;
-        options.demoDevices << QStringLiteral("kv999@1");
-        Configurator window(options);
-        QVERIFY(!window.demoLine());
-        QCOMPARE(dialogs.messages().size(), 1);
-        QVERIFY(dialogs.messages().first().contains(QStringLiteral("kv999")));
     }
 
 private:

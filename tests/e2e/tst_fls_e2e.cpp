@@ -1,7 +1,5 @@
 // The wired fuel level sensor page against emulated sensors on an in-process
-// line: identification and readings, writing the parameter form, the function
-// switches and the sensor password, checked both on the screen and in the
-// state the emulated sensor ends up with.
+// line, checked both on the screen and in the emulated sensor's state.
 #include "app/configurator.h"
 #include "calibration/widgettar.h"
 #include "devices/fls/flsdevice.h"
@@ -155,6 +153,14 @@ public:
     // "input" (asks for the password) or "set" (offers to set one), in order.
     QStringList opened() const { return m_opened; }
     void clear() { m_opened.clear(); }
+    // Scripts one answer, chooses "Безопасность" and waits for the dialog in that mode.
+    bool check(Bench &bench, Button button, const char *typed, const char *mode)
+    {
+        clear();
+        will(button, QString::fromLatin1(typed));
+        return bench.securityCheck()
+               && QTest::qWaitFor([&] { return m_opened == QStringList{QString::fromLatin1(mode)}; }, 3000);
+    }
 
 private:
     struct Answer {
@@ -205,34 +211,27 @@ private slots:
         QTest::addColumn<QString>("temperature");
         QTest::addColumn<QString>("frequency"); // empty: frequency labels hidden
 
-        const int generic = int(FlsModel::Generic);
-        const int kv610 = int(FlsModel::KV610);
-        QTest::newRow("generic fls, below zero")
-            << "fls@1:fw=253,temp=-10" << generic << "Датчик подключен" << "FLS" << 6
-            << "700001" << "2.5.3" << "-10°C" << "";
-        QTest::newRow("generic fls, 29-byte reply, serial past 31 bits")
-            << "fls@9:len=29,fw=1234,serial=3000000000" << generic << "Датчик подключен" << "FLS"
-            << 6 << "-1294967296" << "2.3.4" << "22°C" << "";
-        QTest::newRow("kv210, 24-byte reply")
-            << "kv210@2:len=24,fw=120,temp=0" << int(FlsModel::KV210) << "Подключен KV210"
-            << "KV210" << 3 << "700002" << "1.2.0" << "0°C" << "";
-        QTest::newRow("kv260") << "kv260@1:noise=0,drift=0,level=800" << int(FlsModel::KV260)
-                               << "Подключен KV260" << "KV260" << 3 << "700001" << "2.5.4"
-                               << "22°C" << "";
-        QTest::newRow("kv510") << "kv510@3:temp=-40" << int(FlsModel::KV510) << "Подключен KV510"
-                               << "KV510" << 5 << "700003" << "2.5.4" << "-40°C" << "";
-        QTest::newRow("kv610, 29-byte reply") << "kv610@1:len=29" << kv610 << "Подключен KV610"
-                                              << "KV610" << 6 << "700001" << "2.5.4" << "22°C"
-                                              << "";
-        QTest::newRow("kv610, model byte 0x62") << "kv610@1:model=0x62" << kv610
-                                                << "Подключен KV610" << "KV610" << 6 << "700001"
-                                                << "2.5.4" << "22°C" << "";
-        QTest::newRow("kv610, model byte 0x63, 24-byte reply")
-            << "kv610@1:model=0x63,len=24" << kv610 << "Подключен KV610" << "KV610" << 6
-            << "700001" << "2.5.4" << "22°C" << "";
-        QTest::newRow("frequency output shows level + 300")
-            << "kv210@1:mode=0x04,noise=0,drift=0,level=400" << int(FlsModel::KV210)
-            << "Подключен KV210" << "KV210" << 3 << "700001" << "2.5.4" << "22°C" << "700";
+        const auto row = [](const char *name, const char *device, FlsModel model, const char *status,
+                            const char *logName, int modes, const char *serial, const char *firmware,
+                            const char *temperature, const char *frequency = "") {
+            QTest::newRow(name) << QString(device) << int(model) << QString(status) << QString(logName)
+                                << modes << QString(serial) << QString(firmware)
+                                << QString(temperature) << QString(frequency);
+        };
+        row("generic fls, below zero", "fls@1:fw=253,temp=-10", FlsModel::Generic,
+            "Датчик подключен", "FLS", 6, "700001", "2.5.3", "-10°C");
+        row("generic fls, 29-byte reply, serial past 31 bits", "fls@9:len=29,fw=1234,serial=3000000000",
+            FlsModel::Generic, "Датчик подключен", "FLS", 6, "-1294967296", "2.3.4", "22°C");
+        row("kv210, 24-byte reply", "kv210@2:len=24,fw=120,temp=0", FlsModel::KV210,
+            "Подключен KV210", "KV210", 3, "700002", "1.2.0", "0°C");
+        row("kv260", "kv260@1:noise=0,drift=0,level=800", FlsModel::KV260, "Подключен KV260", "KV260",
+            3, "700001", "2.5.4", "22°C");
+        row("kv510", "kv510@3:temp=-40", FlsModel::KV510, "Подключен KV510", "KV510", 5, "700003",
+            "2.5.4", "-40°C");
+        row("kv610, model byte 0x63, 24-byte reply", "kv610@1:model=0x63,len=24", FlsModel::KV610,
+            "Подключен KV610", "KV610", 6, "700001", "2.5.4", "22°C");
+        row("frequency output shows level + 300", "kv210@1:mode=0x04,noise=0,drift=0,level=400",
+            FlsModel::KV210, "Подключен KV210", "KV210", 3, "700001", "2.5.4", "22°C", "700");
     }
 
     void eachModelIsIdentifiedAndShown()
@@ -260,28 +259,13 @@ private slots:
         QVERIFY(log.since().contains(QStringLiteral("Device %1 is connected ").arg(logName)));
 
         QCOMPARE(ui->comboBox_ModeDUT->count(), modes);
-        QStringList filtration;
-        for (int i = 0; i < ui->comboBox_FiltrDUT->count(); ++i)
-            filtration << ui->comboBox_FiltrDUT->itemText(i);
-        if (model == int(FlsModel::Generic)) {
-            QStringList levels;
-            for (int i = 0; i <= 15; ++i)
-                levels << QString::number(i);
-            QCOMPARE(filtration, levels);
-        } else {
-            QCOMPARE(filtration, (QStringList{"Нет", "до 200 литров", "от 200 до 1000 литров",
-                                              "более 1000 литров", "Тяжёлые условия"}));
-        }
+        QCOMPARE(ui->comboBox_FiltrDUT->count(), model == int(FlsModel::Generic) ? 16 : 5);
 
         QCOMPARE(ui->label_SerNumVal->text(), serial);
         QCOMPARE(ui->label_FirmwareVal->text(), firmware);
         QCOMPARE(ui->label_TempValDUT->text(), temperature);
         QCOMPARE(ui->label_TempVal_2->text(), temperature);
-        for (QWidget *w : std::initializer_list<QWidget *>{
-                 ui->comboBox_ModeDUT, ui->comboBox_FiltrDUT, ui->lineEditNetNumDUT,
-                 ui->ButtonWriteParamDUT, ui->progressBarLevelDUT, ui->label_SerNumVal,
-                 ui->label_FirmwareVal, ui->label_TempValDUT})
-            QVERIFY2(!w->isHidden(), qPrintable(w->objectName()));
+        QVERIFY(!ui->ButtonWriteParamDUT->isHidden() && !ui->progressBarLevelDUT->isHidden());
 
         const bool kv260 = model == int(FlsModel::KV260);
         QCOMPARE(!ui->label_NaprNameKV260DUT->isHidden(), kv260);
@@ -352,7 +336,6 @@ private slots:
         QTest::addColumn<QString>("device");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("filtration");
-        QTest::addColumn<bool>("editMaxLevel");
         QTest::addColumn<QString>("address");
         QTest::addColumn<int>("writtenMode");
         QTest::addColumn<int>("writtenSettings");
@@ -361,13 +344,13 @@ private slots:
         // Thermal compensation off (bit 7) is dropped: the form writes the
         // filtration alone.
         QTest::newRow("kv510 to frequency, heavy conditions, 12-bit, new address")
-            << "kv510@1:fw=253,settings=0x80" << "Частотный" << "Тяжёлые условия" << true << "5"
+            << "kv510@1:fw=253,settings=0x80" << "Частотный" << "Тяжёлые условия" << "5"
             << 0x84 << 15 << "4095";
         QTest::newRow("kv610 12-bit back to 10-bit, up to 200 litres")
-            << "kv610@4:fw=250,mode=0x82" << "Аналоговый" << "до 200 литров" << true << "4"
+            << "kv610@4:fw=250,mode=0x82" << "Аналоговый" << "до 200 литров" << "4"
             << 0x02 << 3 << "1023";
         QTest::newRow("generic fls, RS-232, filtration 7, new firmware keeps its range")
-            << "fls@2" << "RS-232" << "7" << true << "2" << 0x12 << 7 << "1023";
+            << "fls@2" << "RS-232" << "7" << "2" << 0x12 << 7 << "1023";
     }
 
     void writingParameters()
@@ -375,7 +358,6 @@ private slots:
         QFETCH(QString, device);
         QFETCH(QString, mode);
         QFETCH(QString, filtration);
-        QFETCH(bool, editMaxLevel);
         QFETCH(QString, address);
         QFETCH(int, writtenMode);
         QFETCH(int, writtenSettings);
@@ -393,19 +375,17 @@ private slots:
         QVERIFY(choose(ui->comboBox_FiltrDUT, filtration));
         QVERIFY(!ui->label_Alarm_2DUT->isHidden());
         QVERIFY(!ui->label_Alarm_3DUT->isHidden());
-        if (editMaxLevel) {
-            typeInto(ui->lineEditMaxLevelDUT, QStringLiteral("7"));
-            const bool oldFirmware = fls->firmware() <= 253;
-            QCOMPARE(dialogs.messages().size(), oldFirmware ? 1 : 0);
-            if (oldFirmware) {
-                QCOMPARE(dialogs.messages().first(),
-                         QStringLiteral("Версия датчика не поддерживает данную функцию\n"
-                                        "Хотите установить максимальное значение?"));
-                QCOMPARE(ui->lineEditMaxLevelDUT->text(), maxLevel);
-            }
-            QCOMPARE(ui->label_Alarm_4DUT->isHidden(), !oldFirmware);
-            dialogs.clear();
+        typeInto(ui->lineEditMaxLevelDUT, QStringLiteral("7"));
+        const bool oldFirmware = fls->firmware() <= 253;
+        QCOMPARE(dialogs.messages().size(), oldFirmware ? 1 : 0);
+        if (oldFirmware) {
+            QCOMPARE(dialogs.messages().first(),
+                     QStringLiteral("Версия датчика не поддерживает данную функцию\n"
+                                    "Хотите установить максимальное значение?"));
+            QCOMPARE(ui->lineEditMaxLevelDUT->text(), maxLevel);
         }
+        QCOMPARE(ui->label_Alarm_4DUT->isHidden(), !oldFirmware);
+        dialogs.clear();
         if (newAddress != oldAddress) {
             typeInto(ui->lineEditNetNumDUT, address);
             QVERIFY(!ui->label_Alarm_6DUT->isHidden());
@@ -582,6 +562,16 @@ private slots:
         // The next readings report the byte, and the switch stays where it is.
         QTRY_COMPARE_WITH_TIMEOUT(int(fls->kv260OutputCopy()), 0x10, 3000);
         QVERIFY(fls->switchSendSerial()->isChecked());
+
+        // Letting go of the sensor zeroes the copies the switches send; the
+        // switches must show it, or a click sends the opposite of what is seen.
+        QTest::mouseClick(fls->switchTermo(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(int(sensor->settings()), 0x85, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(fls->switchTermo()->isOn(), 3000);
+        bench.ui()->pushButtonDeviceFLS->setChecked(false);
+        bench.window().on_pushButtonDeviceFLS_clicked(false);
+        QCOMPARE(int(fls->settingsCopy()), 0);
+        QVERIFY(!fls->switchTermo()->isOn());
     }
 
     // A protected sensor: delete its password, refuse an oversized new one,
@@ -599,9 +589,7 @@ private slots:
         // The check finds it protected and asks; the right password deletes it.
         int mark = bench.requestCount();
         LogMark log;
-        passwords.will(PasswordDialogs::Delete, QStringLiteral("4321"));
-        QVERIFY(bench.securityCheck());
-        QTRY_COMPARE_WITH_TIMEOUT(passwords.opened(), QStringList{"input"}, 3000);
+        QVERIFY(passwords.check(bench, PasswordDialogs::Delete, "4321", "input"));
         QTRY_COMPARE_WITH_TIMEOUT(sensor->password(), 0u, 3000);
         QVERIFY(!sensor->isLocked());
         QVERIFY(log.hasLine(QStringLiteral("Check password FLS")));
@@ -623,22 +611,16 @@ private slots:
 
         // Unprotected now: the check offers to set one. A number past 32 bits
         // is refused and nothing goes out.
-        passwords.clear();
         mark = bench.requestCount();
-        passwords.will(PasswordDialogs::Set, QStringLiteral("99999999999"));
-        QVERIFY(bench.securityCheck());
-        QTRY_COMPARE_WITH_TIMEOUT(passwords.opened(), QStringList{"set"}, 3000);
+        QVERIFY(passwords.check(bench, PasswordDialogs::Set, "99999999999", "set"));
         QCOMPARE(dialogs.messages(), QStringList{kBadPassword});
         QCOMPARE(bench.sentSince(mark, kSetPassword).size(), 1); // the check alone
         QVERIFY(bench.sentSince(mark, kEnterPassword).isEmpty());
         QCOMPARE(sensor->password(), 0u);
         dialogs.clear();
 
-        passwords.clear();
         mark = bench.requestCount();
-        passwords.will(PasswordDialogs::Set, QStringLiteral("1234"));
-        QVERIFY(bench.securityCheck());
-        QTRY_COMPARE_WITH_TIMEOUT(passwords.opened(), QStringList{"set"}, 3000);
+        QVERIFY(passwords.check(bench, PasswordDialogs::Set, "1234", "set"));
         QCOMPARE(sensor->password(), 1234u);
         QVERIFY(sensor->isLocked());
         QVERIFY(fls->hasPassword());
@@ -657,46 +639,53 @@ private slots:
         QVERIFY(dialogs.messages().isEmpty());
     }
 
-    // A locked sensor refuses a write; a wrong password keeps it locked, the
-    // right one opens it and the same write goes through.
+    // A locked sensor refuses a write and the form keeps what was chosen; a
+    // retry keeps the sensor's resolution (from firmware 254 the maximum level
+    // is free text, and "not 4095" must not pass for 10-bit). A wrong password
+    // keeps it locked, the right one opens it and the same write goes through.
     void passwordLockedWriteWrongAndRight()
     {
-        Bench bench({QStringLiteral("kv510@1:password=1234")});
+        Bench bench({QStringLiteral("kv210@1:fw=260,mode=0x80,password=1234")});
         DialogRecorder dialogs;
         PasswordDialogs passwords;
         QVERIFY(bench.connectSensor());
         auto *ui = bench.ui();
         FLSDevice *fls = bench.fls();
         EmulatedSensor *sensor = bench.sensor(1);
+        QVERIFY(fls->is12Bit());
 
         LogMark log;
+        typeInto(ui->lineEditMaxLevelDUT, QStringLiteral("4000"));
         QVERIFY(choose(ui->comboBox_ModeDUT, QStringLiteral("Частотный")));
+        int mark = bench.requestCount();
         ui->ButtonWriteParamDUT->click();
         QCOMPARE(dialogs.messages(), (QStringList{kWrongPassword, kNotWritten}));
+        QCOMPARE(int(quint8(bench.sentSince(mark, kWriteSettings).value(0).at(6))), 0x84);
         QVERIFY(log.hasLine(QStringLiteral("Error write param to device")));
         QVERIFY(!log.since().contains(QLatin1String("Write param to device succesfull")));
-        QCOMPARE(int(sensor->mode()), 0);
+        QCOMPARE(int(sensor->mode()), 0x80);
         QVERIFY(fls->isChanged());
+        QVERIFY(fls->is12Bit());
+        QVERIFY(!fls->write1023());
         // The form keeps what the engineer chose, marks included, for another try.
         QCOMPARE(ui->comboBox_ModeDUT->currentText(), QStringLiteral("Частотный"));
         QTest::qWait(2500);
         QVERIFY(!ui->label_Alarm_2DUT->isHidden());
         QVERIFY(showsPicture(ui->label_LockDUT, QStringLiteral(":/images/lock.png")));
+        mark = bench.requestCount();
+        ui->ButtonWriteParamDUT->click();
+        QCOMPARE(int(quint8(bench.sentSince(mark, kWriteSettings).value(0).at(6))), 0x84);
+        QCOMPARE(int(sensor->mode()), 0x80);
         dialogs.clear();
 
-        passwords.will(PasswordDialogs::Enter, QStringLiteral("1111"));
-        QVERIFY(bench.securityCheck());
-        QTRY_COMPARE_WITH_TIMEOUT(passwords.opened(), QStringList{"input"}, 3000);
+        QVERIFY(passwords.check(bench, PasswordDialogs::Enter, "1111", "input"));
         QCOMPARE(dialogs.messages(), QStringList{kWrongPassword});
         QVERIFY(sensor->isLocked());
         QVERIFY(!fls->hasPassword());
         QVERIFY(showsPicture(ui->label_LockDUT, QStringLiteral(":/images/lock.png")));
         dialogs.clear();
 
-        passwords.clear();
-        passwords.will(PasswordDialogs::Enter, QStringLiteral("1234"));
-        QVERIFY(bench.securityCheck());
-        QTRY_COMPARE_WITH_TIMEOUT(passwords.opened(), QStringList{"input"}, 3000);
+        QVERIFY(passwords.check(bench, PasswordDialogs::Enter, "1234", "input"));
         QVERIFY(dialogs.messages().isEmpty());
         QVERIFY(!sensor->isLocked());
         QVERIFY(fls->hasPassword());
@@ -707,7 +696,7 @@ private slots:
         QVERIFY2(second.hasLine(QStringLiteral("Write param to device succesfull")),
                  qPrintable(second.since()));
         QVERIFY(dialogs.messages().isEmpty());
-        QCOMPARE(int(sensor->mode()), 0x04);
+        QCOMPARE(int(sensor->mode()), 0x84);
     }
 
     // The engineer may choose "Безопасность" while the answer to a poll
@@ -736,23 +725,31 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(passwords.opened(), QStringList{"set"}, 3000);
     }
 
-    void threeSensorsOnOneLine()
+    // Four sensors of three models answer the search: the line holds three,
+    // each read into its record and tile, the fourth ignored and logged, and
+    // no choice reaches past the three records.
+    void threeSensorsOnOneLineAndAFourthIgnored()
     {
-        Bench bench({QStringLiteral("fls@1"), QStringLiteral("kv210@2"),
-                     QStringLiteral("kv610@3")});
+        Bench bench({QStringLiteral("fls@1"), QStringLiteral("kv210@2"), QStringLiteral("kv610@3"),
+                     QStringLiteral("fls@4")});
+        LogMark log;
         QVERIFY(bench.connectSensor());
         auto *ui = bench.ui();
         FLSDevice *fls = bench.fls();
-        QCOMPARE(ui->label_ListDevDUT->text(), QStringLiteral("1,2,3"));
         QCOMPARE(ui->comboBox_NetNumDUT->count(), 3);
+        QCOMPARE(ui->label_ListDevDUT->text(), QStringLiteral("1,2,3"));
         QCOMPARE(bench.window().addressList().bytes(), QByteArray::fromHex("010203"));
         QCOMPARE(SharedTimers::parseTimer()->interval(), 500);
+        QVERIFY(log.hasLine(QStringLiteral("More than 3 sensors answered, ignored: 4")));
+        // A choice beyond the list (a stale box) falls back to the first sensor.
+        bench.window().on_comboBox_NetNumDUT_activated(3);
+        QCOMPARE(bench.window().pollIndex(), 0);
+        QCOMPARE(fls->polledIndex(), 0);
 
         QTRY_VERIFY_WITH_TIMEOUT(fls->record(2).serial == 700003, 10000);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(fls->record(i).serial, 700001 + i);
-            QCOMPARE(fls->sensorTile(i)->labelText(1),
-                     QStringLiteral("Датчик#%1").arg(700001 + i));
+            QCOMPARE(fls->sensorTile(i)->labelText(1), QStringLiteral("Датчик#%1").arg(700001 + i));
             QVERIFY(fls->record(i).level > 0);
             QCOMPARE(fls->record(i).empty, 5000);
         }
@@ -760,26 +757,6 @@ private slots:
         QCOMPARE(ui->label_SerNumVal->text(), QStringLiteral("700001"));
         QCOMPARE(fls->statusLabel()->text(), QStringLiteral("Датчик подключен"));
         QCOMPARE(ui->lineEditNetNumDUT->text(), QStringLiteral("1"));
-    }
-
-    // Four sensors answer the search: the line holds three, the fourth is
-    // ignored and logged, and no choice reaches past the three records.
-    void aFourthSensorIsIgnored()
-    {
-        Bench bench({QStringLiteral("fls@1"), QStringLiteral("fls@2"), QStringLiteral("fls@3"),
-                     QStringLiteral("fls@4")});
-        LogMark log;
-        QVERIFY(bench.connectSensor());
-        auto *ui = bench.ui();
-        QCOMPARE(ui->comboBox_NetNumDUT->count(), 3);
-        QCOMPARE(ui->label_ListDevDUT->text(), QStringLiteral("1,2,3"));
-        QCOMPARE(bench.window().addressList().bytes(), QByteArray::fromHex("010203"));
-        QVERIFY(log.hasLine(QStringLiteral("More than 3 sensors answered, ignored: 4")));
-        // A choice beyond the list (a stale box) falls back to the first sensor.
-        bench.window().on_comboBox_NetNumDUT_activated(3);
-        QCOMPARE(bench.window().pollIndex(), 0);
-        QCOMPARE(bench.fls()->polledIndex(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(bench.fls()->record(2).serial == 700003, 10000);
     }
 
     // With two sensors the round robin may poll the second one just when the
@@ -845,7 +822,6 @@ private slots:
         QTest::addColumn<bool>("angleSwitch");
         QTest::newRow("kv210 frequency") << "kv210@1:mode=0x04" << 0x04 << false;
         QTest::newRow("kv260 periodic, 12-bit") << "kv260@1:mode=0x90" << 0x90 << false;
-        QTest::newRow("generic fls analog") << "fls@1:mode=0x02" << 0x02 << false;
         QTest::newRow("kv610 RS-232") << "kv610@1:mode=0x12" << 0x12 << true;
     }
 
@@ -866,46 +842,6 @@ private slots:
         QTest::qWait(600);
         QCOMPARE(int(bench.sensor(1)->mode()), mode);
     }
-
-    // Letting go of a sensor zeroes the copies the switches send; the
-    // switches must show it, or a click sends the opposite of what is seen.
-    void aResetRedrawsTheSwitches()
-    {
-        Bench bench({QStringLiteral("kv210@1:settings=0x80")});
-        QVERIFY(bench.connectSensor());
-        FLSDevice *fls = bench.fls();
-        QTRY_VERIFY_WITH_TIMEOUT(fls->switchTermo()->isOn(), 3000);
-        bench.ui()->pushButtonDeviceFLS->setChecked(false);
-        bench.window().on_pushButtonDeviceFLS_clicked(false);
-        QCOMPARE(int(fls->settingsCopy()), 0);
-        QVERIFY(!fls->switchTermo()->isOn());
-    }
-
-    // With firmware 254 or later the maximum level is free text; a failed
-    // write must not take "not 4095" for 10-bit and switch the sensor's
-    // resolution on the retry.
-    void aFailedWriteKeepsTheResolution()
-    {
-        Bench bench({QStringLiteral("kv210@1:fw=260,mode=0x80,password=99")});
-        DialogRecorder dialogs;
-        QVERIFY(bench.connectSensor());
-        FLSDevice *fls = bench.fls();
-        auto *ui = bench.ui();
-        QVERIFY(fls->is12Bit());
-        typeInto(ui->lineEditMaxLevelDUT, QStringLiteral("4000"));
-        QVERIFY(choose(ui->comboBox_ModeDUT, QStringLiteral("Частотный")));
-        int mark = bench.requestCount();
-        bench.window().on_ButtonWriteParamDUT_clicked();
-        QVERIFY(dialogs.messages().contains(kNotWritten)); // locked: nothing taken
-        QCOMPARE(int(quint8(bench.sentSince(mark, kWriteSettings).value(0).at(6))), 0x84);
-        QVERIFY(fls->is12Bit());
-        QVERIFY(!fls->write1023());
-        mark = bench.requestCount();
-        bench.window().on_ButtonWriteParamDUT_clicked();
-        QCOMPARE(int(quint8(bench.sentSince(mark, kWriteSettings).value(0).at(6))), 0x84);
-        QCOMPARE(int(bench.sensor(1)->mode()), 0x80);
-    }
-
 private:
     QTemporaryDir m_workDir;
 };

@@ -3,72 +3,40 @@
 
 #include <QtTest>
 
+using namespace std::chrono_literals;
+
 class TestDeviceConfig : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void kindsGetTheirModelByteAndReplyLength_data();
-    void kindsGetTheirModelByteAndReplyLength();
-    void keysSetTheState();
+    void keysAtTheEdgesOfTheirRange();
     void badDescriptionsAreRefusedWithAReason_data();
     void badDescriptionsAreRefusedWithAReason();
-    void levelMayUseTheTwelveBitRange();
     void aLineRefusesTwoSensorsAtOneAddress();
 };
 
-void TestDeviceConfig::kindsGetTheirModelByteAndReplyLength_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("model");
-    QTest::addColumn<int>("length");
-    QTest::newRow("fls") << "fls@1" << 0x61 << 25;
-    QTest::newRow("kv210") << "kv210@1" << 0x02 << 25;
-    QTest::newRow("kv260") << "KV260@1" << 0x03 << 29;
-    QTest::newRow("kv510") << "kv510@1" << 0x01 << 25;
-    QTest::newRow("kv610") << "kv610@1" << 0x60 << 25;
-}
-
-void TestDeviceConfig::kindsGetTheirModelByteAndReplyLength()
-{
-    QFETCH(QString, text);
-    QFETCH(int, model);
-    QFETCH(int, length);
-    QString error;
-    const auto config = DeviceConfig::parse(text, &error);
-    QVERIFY2(config, qPrintable(error));
-    QCOMPARE(int(config->modelByte), model);
-    QCOMPARE(config->replyLength, length);
-    QVERIFY(SensorKinds::replyLengthConflict(config->kind, config->replyLength).isEmpty());
-}
-
-void TestDeviceConfig::keysSetTheState()
+// Most keys are read back through the replies in tst_emulatedsensor; these
+// are the forms and limits no reply shows.
+void TestDeviceConfig::keysAtTheEdgesOfTheirRange()
 {
     QString error;
     const auto config = DeviceConfig::parse(
-        QStringLiteral("kv260@0x10:serial=123456,fw=253,model=0x63,len=24,cnt=-5,noise=3.5,drift=0,temp=-10,"
-                       "mode=0x92,settings=0x8B,empty=100,full=4000,lamp=15,out=0x10,password=4294967295,seed=7"),
-        &error);
+        QStringLiteral("KV260@0x10:cnt=-5,noise=3.5,password=4294967295,seed=7,autocycle=250"), &error);
     QVERIFY2(config, qPrintable(error));
     QCOMPARE(config->kind, SensorKind::Kv260);
     QCOMPARE(int(config->address), 16);
-    QCOMPARE(config->serial, 123456u);
-    QCOMPARE(int(config->firmware), 253);
-    QCOMPARE(int(config->modelByte), 0x63);
-    QCOMPARE(config->replyLength, 24);
     QCOMPARE(config->cnt.value_or(0), -5);
     QVERIFY(!config->level);
     QCOMPARE(config->noisePercent, 3.5);
-    QCOMPARE(config->driftPercent, 0.0);
-    QCOMPARE(int(config->temperature), -10);
-    QCOMPARE(int(config->mode), 0x92);
-    QCOMPARE(int(config->settings), 0x8B);
-    QCOMPARE(config->empty, 100);
-    QCOMPARE(config->full, 4000);
-    QCOMPARE(int(config->lamp), 15);
-    QCOMPARE(int(config->output), 0x10);
     QCOMPARE(config->password, 4294967295u);
     QCOMPARE(config->seed.value_or(0), 7u);
+    QCOMPARE(config->autoCycle, 250ms);
+    QCOMPARE(DeviceConfig::parse(QStringLiteral("kv510@4"))->autoCycle, 0ms);
+    // A 12-bit mode allows levels up to 4095.
+    const auto twelveBit = DeviceConfig::parse(QStringLiteral("fls@1:mode=0x80,level=4000"));
+    QVERIFY(twelveBit);
+    QCOMPARE(twelveBit->level.value_or(0), 4000);
 }
 
 void TestDeviceConfig::badDescriptionsAreRefusedWithAReason_data()
@@ -86,6 +54,8 @@ void TestDeviceConfig::badDescriptionsAreRefusedWithAReason_data()
     QTest::newRow("temperature out of range") << "fls@1:temp=200" << "bad value '200' for temp";
     QTest::newRow("negative noise") << "fls@1:noise=-1" << "bad value '-1' for noise";
     QTest::newRow("firmware not a number") << "fls@1:fw=abc" << "bad value 'abc' for fw";
+    QTest::newRow("negative autocycle") << "kv510@4:autocycle=-1" << "autocycle";
+    QTest::newRow("autocycle not a number") << "kv510@4:autocycle=soon" << "autocycle";
     QTest::newRow("odd reply length") << "fls@1:len=26" << "24, 25 or 29";
     QTest::newRow("kv510 short reply") << "kv510@1:len=24" << "lamp threshold";
     QTest::newRow("kv260 medium reply") << "kv260@1:len=25" << "output byte";
@@ -103,13 +73,6 @@ void TestDeviceConfig::badDescriptionsAreRefusedWithAReason()
     QVERIFY2(error.contains(mention), qPrintable(error));
     // Without an error slot it still refuses, and does not crash.
     QVERIFY(!DeviceConfig::parse(text));
-}
-
-void TestDeviceConfig::levelMayUseTheTwelveBitRange()
-{
-    const auto config = DeviceConfig::parse(QStringLiteral("fls@1:mode=0x80,level=4000"));
-    QVERIFY(config);
-    QCOMPARE(config->level.value_or(0), 4000);
 }
 
 void TestDeviceConfig::aLineRefusesTwoSensorsAtOneAddress()

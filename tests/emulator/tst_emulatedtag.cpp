@@ -1,8 +1,6 @@
-// The emulated tag reader, read back with the tag page's own decoders and
-// fed with its own request builders: what the reader sends must read back
-// as what it holds, and what the page sends must change exactly that.
+// The emulated tag reader, fed with the tag page's own request builders next
+// to other devices' frames of the same command codes.
 #include "devices/tag/tagcommands.h"
-#include "devices/tag/tagreplies.h"
 #include "emulator/emulatedtag.h"
 #include "emulator/lineconsole.h"
 #include "emulator/requestframer.h"
@@ -26,12 +24,6 @@ EmulatedTag tagFrom(const QString &text)
     return EmulatedTag(*config);
 }
 
-std::optional<TagReply> ask(EmulatedTag &tag, const QByteArray &request)
-{
-    const quint8 address = tag.address();
-    return TagReplies::decode(tag.handle(request).reply, address);
-}
-
 } // namespace
 
 class TestEmulatedTag : public QObject
@@ -39,55 +31,15 @@ class TestEmulatedTag : public QObject
     Q_OBJECT
 
 private slots:
-    void repliesReadBackAsHeld()
-    {
-        EmulatedTag tag = tagFrom(QStringLiteral("tag@7:mode=0,serial=4242,fw=215,id=0xFF"));
-        const auto settings = ask(tag, Frame::request(7, Cmd::ReadSettings));
-        QVERIFY(settings && settings->kind == TagReply::Kind::Settings);
-        QCOMPARE(int(settings->modeByte), 0);
-        const auto id = ask(tag, Frame::request(7, Cmd::ReadIdentification));
-        QVERIFY(id && id->kind == TagReply::Kind::Identification);
-        QCOMPARE(id->identification.serialNumber, 4242);
-        QCOMPARE(TagReplies::firmwareText(id->identification.firmware), QStringLiteral("2.1.5"));
-        const auto read = ask(tag, TagCommands::readIdentifier(7));
-        QVERIFY(read && read->kind == TagReply::Kind::Identifier);
-        QCOMPARE(read->identifier, 0xFFu);
-        QCOMPARE(tag.identifierReads(), 1);
-        // Defaults: a reader, serial number 900000 + address.
-        EmulatedTag plain = tagFrom(QStringLiteral("tag@3"));
-        QCOMPARE(int(plain.mode()), int(TagConfig::kReaderMode));
-        QCOMPARE(plain.serial(), 900003u);
-    }
-
-    void takesThePagesCommands()
-    {
-        EmulatedTag tag = tagFrom(QStringLiteral("tag@7:mode=0"));
-        const auto mode = ask(tag, TagCommands::setMode(7, true));
-        QVERIFY(mode && mode->kind == TagReply::Kind::Acknowledged);
-        QCOMPARE(int(tag.mode()), 1);
-        const auto serial = ask(tag, TagCommands::setSerial(7, 123456789));
-        QVERIFY(serial && serial->kind == TagReply::Kind::Acknowledged);
-        QCOMPARE(tag.serial(), 123456789u);
-        const auto set = ask(tag, TagCommands::setIdentifier(7, 0xA1B2C3D4u));
-        QVERIFY(set && set->kind == TagReply::Kind::IdentifierSet);
-        QCOMPARE(set->identifier, 0xA1B2C3D4u);
-        QCOMPARE(tag.identifier(), 0xA1B2C3D4u);
-
-        // A new address is not answered; the reader is found there from then on.
-        QVERIFY(tag.handle(TagCommands::setAddress(7, 9)).reply.isEmpty());
-        QCOMPARE(int(tag.address()), 9);
-        QVERIFY(ask(tag, Frame::request(9, Cmd::ReadSettings)));
-        QVERIFY(tag.handle(Frame::request(9, Cmd::SetAddress, QByteArray(1, char(0xFF)))).reply.isEmpty());
-        QCOMPARE(int(tag.address()), 9);
-    }
-
+    // The page's own commands are taken in tst_tag_e2e; these are not its.
     void otherDevicesCommandsChangeNothing()
     {
         // Same codes, other devices: a sensor's keyed settings block, an angle
-        // sensor's keyed bucket delay, a keyed address change.
+        // sensor's keyed bucket delay, a keyed address change; and the broadcast address.
         EmulatedTag tag = tagFrom(QStringLiteral("tag@7:mode=1,id=5"));
         for (const QByteArray &frame :
-             {Frame::writeRequest(7, Cmd::WriteSettings, QByteArray::fromHex("0002")),
+             {Frame::request(7, Cmd::SetAddress, QByteArray(1, char(0xFF))),
+              Frame::writeRequest(7, Cmd::WriteSettings, QByteArray::fromHex("0002")),
               Frame::writeRequest(7, Cmd::AngleDelayOffBucket, QByteArray::fromHex("0010")),
               Frame::writeRequest(7, Cmd::SetAddress, QByteArray::fromHex("09")),
               Frame::writeRequest(7, Cmd::EnterPassword, QByteArray::fromHex("00000000"))})

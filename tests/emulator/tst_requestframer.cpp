@@ -11,19 +11,13 @@ class TestRequestFramer : public QObject
     Q_OBJECT
 
 private slots:
-    void takesEveryRequestTheToolSends_data();
-    void takesEveryRequestTheToolSends();
+    void takenWholeOrCutAnywhere_data();
+    void takenWholeOrCutAnywhere();
     void dropsGarbageBeforeAFrame();
-    void joinsAFrameSplitAcrossReads();
-    void separatesTwoFramesInOneRead();
     void badCrcYieldsNoFrame();
-    void flushRecoversAFrameBehindAFalseStart();
-    void flushDiscardsATrueFragment();
-    void payloadBytesThatLookLikeAFrameStayInside();
-    void aCommandOfSeveralLengthsIsTakenWhereTheBytesEnd_data();
-    void aCommandOfSeveralLengthsIsTakenWhereTheBytesEnd();
-    void aNameFollowedByAnotherFrameInOneRead();
-    void aShortConfigurationFollowedByAFrameIsTakenAtOnce();
+    void flushTakesWhatHoldsAndDropsTheRest();
+    void aShortCandidateFollowedByAFrameIsCutThere_data();
+    void aShortCandidateFollowedByAFrameIsCutThere();
 };
 
 namespace {
@@ -36,41 +30,41 @@ QByteArray nameRequest(const QByteArray &digits)
 
 } // namespace
 
-void TestRequestFramer::takesEveryRequestTheToolSends_data()
+void TestRequestFramer::takenWholeOrCutAnywhere_data()
 {
     QTest::addColumn<QByteArray>("frame");
-    QTest::addColumn<int>("length");
-    QTest::newRow("search") << Frame::searchBroadcast() << 3;
-    QTest::newRow("readings") << Frame::request(1, Cmd::ReadSettings) << 4;
-    QTest::newRow("identification") << Frame::request(1, Cmd::ReadIdentification) << 4;
-    QTest::newRow("table read") << Frame::request(1, Cmd::ReadTable) << 4;
-    QTest::newRow("settings") << Frame::writeRequest(1, Cmd::WriteSettings, QByteArray("\x80\x03", 2)) << 9;
-    QTest::newRow("address") << Frame::writeRequest(1, Cmd::SetAddress, QByteArray(1, '\x05')) << 8;
-    QTest::newRow("serial flag") << Frame::writeRequest(1, Cmd::SendSerialNumber, QByteArray(1, '\x10')) << 8;
-    QTest::newRow("reset") << Frame::writeRequest(1, Cmd::Reset) << 7;
-    QTest::newRow("set full") << Frame::writeRequest(1, Cmd::SetFull) << 7;
-    QTest::newRow("set empty") << Frame::writeRequest(1, Cmd::SetEmpty) << 7;
-    QTest::newRow("horizon") << Frame::writeRequest(1, Cmd::CalibrateHorizon) << 7;
-    QTest::newRow("alarm level") << Frame::writeRequest(1, Cmd::SetAlarmLevel, QByteArray(1, '\x2C')) << 8;
-    QTest::newRow("password") << Frame::writeRequest(1, Cmd::SetPassword, Frame::bigEndian32(1234)) << 11;
-    QTest::newRow("enter password") << Frame::writeRequest(1, Cmd::EnterPassword, Frame::bigEndian32(1)) << 11;
-    QTest::newRow("manual empty") << Frame::writeRequest(1, Cmd::ManualEmpty, Frame::bigEndian32(100)) << 11;
-    QTest::newRow("manual full") << Frame::writeRequest(1, Cmd::ManualFull, Frame::bigEndian32(4000)) << 11;
-    QTest::newRow("base configuration") << Frame::writeRequest(5, Cmd::ManualFull, QByteArray(1, '\x07')) << 8;
-    QTest::newRow("name, one digit") << nameRequest("7") << 11;
-    QTest::newRow("name, sixteen digits") << nameRequest("1234567890123456") << 26;
-    QTest::newRow("table write") << Frame::writeRequest(1, Cmd::WriteTable, QByteArray(80, '\x31')) << 87;
+    QTest::newRow("search") << Frame::searchBroadcast();
+    QTest::newRow("readings") << Frame::request(1, Cmd::ReadSettings);
+    QTest::newRow("settings") << Frame::writeRequest(4, Cmd::WriteSettings, QByteArray("\x02\x05", 2));
+    QByteArray table(80, '\x31');
+    table.replace(10, 4, Frame::request(1, Cmd::ReadSettings)); // must not be cut out of it
+    QTest::newRow("table write") << Frame::writeRequest(1, Cmd::WriteTable, table);
+    // Commands of several lengths.
+    QTest::newRow("configuration, 8 bytes") << Frame::writeRequest(5, Cmd::ManualFull, QByteArray(1, '\x03'));
+    QTest::newRow("full value, 11 bytes") << Frame::writeRequest(5, Cmd::ManualFull, Frame::bigEndian32(4000));
+    QTest::newRow("name, 11 bytes") << nameRequest("1");
+    QTest::newRow("name, 16 bytes") << nameRequest("100001");
+    QTest::newRow("name, 26 bytes") << nameRequest("9999999999999999");
 }
 
-void TestRequestFramer::takesEveryRequestTheToolSends()
+void TestRequestFramer::takenWholeOrCutAnywhere()
 {
+    // Whole in one read it is taken at once; cut anywhere, the first part
+    // waits and the rest completes it.
     QFETCH(QByteArray, frame);
-    QFETCH(int, length);
-    QCOMPARE(int(frame.size()), length);
-    RequestFramer framer;
-    QCOMPARE(framer.feed(frame), QList<QByteArray>{frame});
-    QCOMPARE(framer.pendingSize(), 0);
-    QVERIFY(framer.takeDiscarded().isEmpty());
+    RequestFramer whole;
+    QCOMPARE(whole.feed(frame), QList<QByteArray>{frame});
+    QCOMPARE(whole.pendingSize(), 0);
+    QVERIFY(whole.takeDiscarded().isEmpty());
+    for (int cut = 1; cut < frame.size(); ++cut) {
+        if (Frame::hasValidCrc(frame.left(cut)))
+            continue; // a shorter candidate that happens to hold: nothing can tell them apart
+        RequestFramer framer;
+        QVERIFY2(framer.feed(frame.left(cut)).isEmpty(), qPrintable(QString::number(cut)));
+        QCOMPARE(framer.pendingSize(), cut);
+        QCOMPARE(framer.feed(frame.mid(cut)), QList<QByteArray>{frame});
+        QVERIFY(framer.takeDiscarded().isEmpty());
+    }
 }
 
 void TestRequestFramer::dropsGarbageBeforeAFrame()
@@ -88,27 +82,6 @@ void TestRequestFramer::dropsGarbageBeforeAFrame()
     QCOMPARE(framer.pendingSize(), 0);
 }
 
-void TestRequestFramer::joinsAFrameSplitAcrossReads()
-{
-    const QByteArray frame = Frame::writeRequest(4, Cmd::WriteSettings, QByteArray("\x02\x05", 2));
-    for (int cut = 1; cut < frame.size(); ++cut) {
-        RequestFramer framer;
-        QVERIFY2(framer.feed(frame.left(cut)).isEmpty(), qPrintable(QString::number(cut)));
-        QCOMPARE(framer.pendingSize(), cut);
-        QCOMPARE(framer.feed(frame.mid(cut)), QList<QByteArray>{frame});
-        QVERIFY(framer.takeDiscarded().isEmpty());
-    }
-}
-
-void TestRequestFramer::separatesTwoFramesInOneRead()
-{
-    const QByteArray first = Frame::request(1, Cmd::ReadSettings);
-    const QByteArray second = Frame::writeRequest(1, Cmd::ManualFull, Frame::bigEndian32(4000));
-    RequestFramer framer;
-    QCOMPARE(framer.feed(first + second + Frame::searchBroadcast()),
-             (QList<QByteArray>{first, second, Frame::searchBroadcast()}));
-}
-
 void TestRequestFramer::badCrcYieldsNoFrame()
 {
     for (const QByteArray &good : {Frame::searchBroadcast(), Frame::request(1, Cmd::ReadIdentification),
@@ -123,7 +96,7 @@ void TestRequestFramer::badCrcYieldsNoFrame()
     }
 }
 
-void TestRequestFramer::flushRecoversAFrameBehindAFalseStart()
+void TestRequestFramer::flushTakesWhatHoldsAndDropsTheRest()
 {
     // A stray "31 01 F1" promises an 87-byte table write; the real request
     // behind it is found once the line has gone quiet.
@@ -132,89 +105,42 @@ void TestRequestFramer::flushRecoversAFrameBehindAFalseStart()
     QVERIFY(framer.feed(QByteArray("\x31\x01\xF1", 3) + real).isEmpty());
     QCOMPARE(framer.flush(), QList<QByteArray>{real});
     QCOMPARE(framer.takeDiscarded(), QByteArray("\x31\x01\xF1", 3));
-}
 
-void TestRequestFramer::flushDiscardsATrueFragment()
-{
+    // A true fragment is thrown away, and the framer starts clean afterwards.
     const QByteArray fragment = Frame::writeRequest(1, Cmd::WriteTable, QByteArray(80, '\0')).left(40);
-    RequestFramer framer;
     QVERIFY(framer.feed(fragment).isEmpty());
     QVERIFY(framer.flush().isEmpty());
     QCOMPARE(framer.pendingSize(), 0);
     QCOMPARE(framer.takeDiscarded(), fragment);
-    // The framer starts clean afterwards.
     QCOMPARE(framer.feed(Frame::searchBroadcast()), QList<QByteArray>{Frame::searchBroadcast()});
-}
 
-void TestRequestFramer::payloadBytesThatLookLikeAFrameStayInside()
-{
-    // Table data that contains a complete readings request must not be cut out of it.
-    const QByteArray inner = Frame::request(1, Cmd::ReadSettings);
-    QByteArray table(80, '\0');
-    table.replace(10, inner.size(), inner);
-    const QByteArray frame = Frame::writeRequest(1, Cmd::WriteTable, table);
-    RequestFramer framer;
-    QCOMPARE(framer.feed(frame), QList<QByteArray>{frame});
-}
-
-void TestRequestFramer::aCommandOfSeveralLengthsIsTakenWhereTheBytesEnd_data()
-{
-    QTest::addColumn<QByteArray>("frame");
-    QTest::newRow("configuration, 8 bytes") << Frame::writeRequest(5, Cmd::ManualFull, QByteArray(1, '\x03'));
-    QTest::newRow("full value, 11 bytes") << Frame::writeRequest(5, Cmd::ManualFull, Frame::bigEndian32(4000));
-    QTest::newRow("name, 11 bytes") << nameRequest("1");
-    QTest::newRow("name, 16 bytes") << nameRequest("100001");
-    QTest::newRow("name, 26 bytes") << nameRequest("9999999999999999");
-}
-
-void TestRequestFramer::aCommandOfSeveralLengthsIsTakenWhereTheBytesEnd()
-{
-    // Whole in one read it is taken at once; cut anywhere, the first part
-    // waits (its CRC does not hold) and the rest completes it.
-    QFETCH(QByteArray, frame);
-    RequestFramer whole;
-    QCOMPARE(whole.feed(frame), QList<QByteArray>{frame});
-    QCOMPARE(whole.pendingSize(), 0);
-    for (int cut = 1; cut < frame.size(); ++cut) {
-        RequestFramer framer;
-        if (Frame::hasValidCrc(frame.left(cut)))
-            continue; // a shorter candidate that happens to hold: nothing can tell them apart
-        QVERIFY2(framer.feed(frame.left(cut)).isEmpty(), qPrintable(QString::number(cut)));
-        QCOMPARE(framer.feed(frame.mid(cut)), QList<QByteArray>{frame});
-        QVERIFY(framer.takeDiscarded().isEmpty());
-    }
-}
-
-void TestRequestFramer::aNameFollowedByAnotherFrameInOneRead()
-{
-    // 15 bytes of name and a readings request: 19 bytes whose CRC holds as
-    // one longer name too (valid frames back to back always do). The request
-    // starting behind the shorter candidate cuts it there.
+    // Noise behind a name: a longer name could still end later, so it waits
+    // for the quiet, then takes the shortest name whose CRC holds.
     const QByteArray name = nameRequest("10001");
-    const QByteArray poll = Frame::request(5, Cmd::ReadSettings);
-    QVERIFY(Frame::hasValidCrc(name + poll));
-    RequestFramer framer;
-    QCOMPARE(framer.feed(name + poll), (QList<QByteArray>{name, poll}));
-    QCOMPARE(framer.pendingSize(), 0);
-
-    // Noise behind it instead: a longer name could still end later, so it
-    // waits for the quiet, then takes the shortest name whose CRC holds.
     QVERIFY(framer.feed(name + QByteArray("\x00\x7F", 2)).isEmpty());
     QCOMPARE(framer.flush(), QList<QByteArray>{name});
     QCOMPARE(framer.takeDiscarded(), QByteArray("\x00\x7F", 2));
     QCOMPARE(framer.pendingSize(), 0);
 }
 
-void TestRequestFramer::aShortConfigurationFollowedByAFrameIsTakenAtOnce()
+void TestRequestFramer::aShortCandidateFollowedByAFrameIsCutThere_data()
 {
-    // The 8-byte configuration and a request behind it, in one read.
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    // Valid frames back to back pass the CRC as one longer candidate too.
+    QTest::newRow("15-byte name, readings") << nameRequest("10001") << Frame::request(5, Cmd::ReadSettings);
     const QByteArray configuration = Frame::writeRequest(5, Cmd::ManualFull, QByteArray(1, '\x01'));
-    const QByteArray poll = Frame::request(6, Cmd::ReadSettings);
+    QTest::newRow("configuration, readings") << configuration << Frame::request(6, Cmd::ReadSettings);
+    // 11 bytes, as long as a full value.
+    QTest::newRow("configuration, search") << configuration << Frame::searchBroadcast();
+}
+
+void TestRequestFramer::aShortCandidateFollowedByAFrameIsCutThere()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
     RequestFramer framer;
-    QCOMPARE(framer.feed(configuration + poll), (QList<QByteArray>{configuration, poll}));
-    // With a search behind it is 11 bytes, as long as a full value, and its CRC holds.
-    QCOMPARE(framer.feed(configuration + Frame::searchBroadcast()),
-             (QList<QByteArray>{configuration, Frame::searchBroadcast()}));
+    QCOMPARE(framer.feed(first + second), (QList<QByteArray>{first, second}));
     QCOMPARE(framer.pendingSize(), 0);
 }
 

@@ -10,6 +10,7 @@ using namespace std::chrono_literals;
 namespace {
 
 using Time = UsbConverter::Time;
+using Expected = QList<QPair<qint64, int>>; // (time in microseconds, size)
 
 QByteArray numbered(int count, int first = 0)
 {
@@ -19,10 +20,10 @@ QByteArray numbered(int count, int first = 0)
     return bytes;
 }
 
-// Every delivery due by `until`, as (time in microseconds, size) pairs.
-QList<QPair<qint64, int>> deliveries(UsbConverter &converter, Time until, QByteArray *bytes = nullptr)
+// Every delivery due by `until`, taken by one late caller.
+Expected deliveries(UsbConverter &converter, Time until, QByteArray *bytes = nullptr)
 {
-    QList<QPair<qint64, int>> out;
+    Expected out;
     while (const auto delivery = converter.takeDue(until)) {
         out.append({std::chrono::duration_cast<std::chrono::microseconds>(delivery->at).count(),
                     int(delivery->bytes.size())});
@@ -32,8 +33,6 @@ QList<QPair<qint64, int>> deliveries(UsbConverter &converter, Time until, QByteA
     return out;
 }
 
-using Expected = QList<QPair<qint64, int>>;
-
 } // namespace
 
 class TestUsbConverter : public QObject
@@ -41,74 +40,47 @@ class TestUsbConverter : public QObject
     Q_OBJECT
 
 private slots:
-    void aByteTakesTenBitsAt19200Baud();
-    void readingsReplyStraddlesTwoTicks();
-    void readingsReplyWithinOneTick();
-    void tableReplyComesInFourBursts();
-    void tableReplyRightAfterATick();
+    void oneReplyComesInItsBursts_data();
+    void oneReplyComesInItsBursts();
     void repliesShareADelivery();
     void nothingIsHandedOverBeforeItsTick();
-    void aLateCallerStillGetsOneDeliveryPerTick();
-    void ticksCountFromWhenTheConverterStarted();
-    void takeAllEmptiesItAtOnce();
 };
 
-void TestUsbConverter::aByteTakesTenBitsAt19200Baud()
+void TestUsbConverter::oneReplyComesInItsBursts_data()
 {
-    QCOMPARE(UsbConverter::kByteTime.count(), 520833); // ns, 10 / 19200 s
-    UsbConverter converter(16ms, 0ns);
-    // The readings reply: 13 ms on the wire; the table reply: 44 ms.
-    QCOMPARE(converter.hear(numbered(25), 10ms), Time(10ms) + 25 * UsbConverter::kByteTime);
-    QCOMPARE(std::chrono::duration_cast<std::chrono::microseconds>(25 * UsbConverter::kByteTime).count(),
-             13020);
-    QCOMPARE(std::chrono::duration_cast<std::chrono::microseconds>(84 * UsbConverter::kByteTime).count(),
-             43749);
+    QTest::addColumn<int>("originMs");    // when the converter started
+    QTest::addColumn<qint64>("startNs");  // when the reply's first byte began
+    QTest::addColumn<int>("size");
+    QTest::addColumn<Expected>("expected");
+    // 10 / 19200 s a byte: by the tick at 16 ms, 11 bytes (5.7 ms) are in.
+    QTest::newRow("readings straddle two ticks") << 0 << qint64(10000000) << 25
+                                                 << Expected{{16000, 11}, {32000, 14}};
+    QTest::newRow("readings within one tick") << 0 << qint64(1000000) << 25 << Expected{{16000, 25}};
+    // A byte complete exactly on the tick goes with it.
+    QTest::newRow("ending on the tick") << 0 << qint64(32000000 - 3 * 520833) << 3 << Expected{{32000, 3}};
+    QTest::newRow("table in four bursts") << 0 << qint64(10000000) << 84
+                                          << Expected{{16000, 11}, {32000, 31}, {48000, 30}, {64000, 12}};
+    QTest::newRow("table right after a tick") << 0 << qint64(16000000) << 84
+                                              << Expected{{32000, 30}, {48000, 31}, {64000, 23}};
+    QTest::newRow("ticks count from the start") << 3 << qint64(10000000) << 25
+                                                << Expected{{19000, 17}, {35000, 8}};
 }
 
-void TestUsbConverter::readingsReplyStraddlesTwoTicks()
+void TestUsbConverter::oneReplyComesInItsBursts()
 {
-    // The sensor starts 10 ms after the request: by the tick at 16 ms, 11
-    // bytes (5.7 ms) are in; the other 14 wait for the tick at 32 ms.
-    UsbConverter converter(16ms, 0ns);
-    const QByteArray reply = numbered(25);
-    converter.hear(reply, 10ms);
+    QFETCH(int, originMs);
+    QFETCH(qint64, startNs);
+    QFETCH(int, size);
+    QFETCH(Expected, expected);
+    UsbConverter converter(16ms, std::chrono::milliseconds(originMs));
+    const QByteArray reply = numbered(size);
+    const Time start(startNs);
+    QCOMPARE(converter.hear(reply, start), start + size * UsbConverter::kByteTime);
     QByteArray got;
-    QCOMPARE(deliveries(converter, 1s, &got), (Expected{{16000, 11}, {32000, 14}}));
+    QCOMPARE(deliveries(converter, 1s, &got), expected);
     QCOMPARE(got, reply);
     QVERIFY(converter.isEmpty());
     QVERIFY(!converter.nextDelivery());
-}
-
-void TestUsbConverter::readingsReplyWithinOneTick()
-{
-    UsbConverter converter(16ms, 0ns);
-    converter.hear(numbered(25), 1ms); // last byte at 14.02 ms
-    QCOMPARE(deliveries(converter, 1s), (Expected{{16000, 25}}));
-
-    // A byte that is complete exactly on the tick goes with it.
-    UsbConverter exact(16ms, 0ns);
-    exact.hear(numbered(3), Time(32ms) - 3 * UsbConverter::kByteTime);
-    QCOMPARE(deliveries(exact, 1s), (Expected{{32000, 3}}));
-}
-
-void TestUsbConverter::tableReplyComesInFourBursts()
-{
-    // 84 bytes from 10 ms to 53.75 ms: 11 by 16 ms, 42 by 32, 72 by 48, all by 64.
-    UsbConverter converter(16ms, 0ns);
-    const QByteArray reply = numbered(84);
-    converter.hear(reply, 10ms);
-    QByteArray got;
-    QCOMPARE(deliveries(converter, 1s, &got), (Expected{{16000, 11}, {32000, 31}, {48000, 30}, {64000, 12}}));
-    QCOMPARE(got, reply);
-}
-
-void TestUsbConverter::tableReplyRightAfterATick()
-{
-    // Starting on a tick: 30 bytes by the next one (16 ms hold 30.7 byte
-    // times), 61 by the one after, the last 23 with the fourth.
-    UsbConverter converter(16ms, 0ns);
-    converter.hear(numbered(84), 16ms);
-    QCOMPARE(deliveries(converter, 1s), (Expected{{32000, 30}, {48000, 31}, {64000, 23}}));
 }
 
 void TestUsbConverter::repliesShareADelivery()
@@ -122,12 +94,11 @@ void TestUsbConverter::repliesShareADelivery()
     QCOMPARE(got, numbered(10) + numbered(10, 100));
 
     // The end of one reply and the start of the next in one burst: 25 bytes
-    // from 20 ms (last at 33.02), the next 25 right behind them.
+    // from 20 ms (last at 33.02), the next 25 right behind them. By 32 ms,
+    // 23 bytes of the first; the tick at 48 ms brings the rest.
     const Time next = converter.hear(numbered(25), 20ms);
     converter.hear(numbered(25, 50), next);
     got.clear();
-    // By 32 ms, 23 bytes of the first; the tick at 48 ms brings its last two
-    // and all of the second (done at 46.04 ms).
     QCOMPARE(deliveries(converter, 1s, &got), (Expected{{32000, 23}, {48000, 27}}));
     QCOMPARE(got, numbered(25) + numbered(25, 50));
 }
@@ -137,44 +108,15 @@ void TestUsbConverter::nothingIsHandedOverBeforeItsTick()
     UsbConverter converter(16ms, 0ns);
     QVERIFY(!converter.nextDelivery());
     QVERIFY(!converter.takeDue(1s));
-    converter.hear(numbered(25), 10ms);
-    QCOMPARE(converter.pendingSize(), 25);
+    converter.hear(numbered(84), 10ms);
+    QCOMPARE(converter.pendingSize(), 84);
     QCOMPARE(converter.nextDelivery().value_or(0ns), Time(16ms));
     QVERIFY(!converter.takeDue(Time(16ms) - 1ns));
-    const auto first = converter.takeDue(16ms);
-    QVERIFY(first);
-    QCOMPARE(first->bytes, numbered(11));
-    QCOMPARE(converter.pendingSize(), 14);
+    QCOMPARE(converter.takeDue(16ms)->bytes, numbered(11));
+    QCOMPARE(converter.pendingSize(), 73);
     QCOMPARE(converter.nextDelivery().value_or(0ns), Time(32ms));
     QVERIFY(!converter.takeDue(31ms));
-}
-
-void TestUsbConverter::aLateCallerStillGetsOneDeliveryPerTick()
-{
-    // Asked only at 100 ms, the converter still hands over what each tick
-    // held, tick by tick, not one lump.
-    UsbConverter converter(16ms, 0ns);
-    converter.hear(numbered(84), 10ms);
-    QCOMPARE(converter.takeDue(100ms)->at, Time(16ms));
-    QCOMPARE(converter.takeDue(100ms)->bytes.size(), 31);
-    QCOMPARE(converter.takeDue(100ms)->at, Time(48ms));
-    QCOMPARE(converter.takeDue(100ms)->bytes.size(), 12);
-    QVERIFY(!converter.takeDue(100ms));
-}
-
-void TestUsbConverter::ticksCountFromWhenTheConverterStarted()
-{
-    UsbConverter converter(16ms, 3ms);
-    QCOMPARE(converter.period(), 16ms);
-    converter.hear(numbered(25), 10ms); // ticks at 19 and 35 ms: 17 bytes, then 8
-    QCOMPARE(deliveries(converter, 1s), (Expected{{19000, 17}, {35000, 8}}));
-}
-
-void TestUsbConverter::takeAllEmptiesItAtOnce()
-{
-    UsbConverter converter(16ms, 0ns);
-    converter.hear(numbered(84), 10ms);
-    QCOMPARE(converter.takeDue(16ms)->bytes, numbered(11));
+    // Taking all empties it at once.
     QCOMPARE(converter.takeAll(), numbered(84).mid(11));
     QVERIFY(converter.isEmpty());
     QVERIFY(!converter.takeDue(1s));

@@ -92,28 +92,24 @@ class TestFirmwareExchange : public QObject
 private slots:
     void modelFromPath()
     {
+        const struct { const char *path; quint32 start; int imageStart, headerBlocks; } cases[] = {
+            {"/fw/KV210_v3.cri", 0x8A00, 0x4A40, 1}, {"C:/KV510/app.bin", 0x9000, 0x5040, 8},
+            {"/x/KV610.cri", 0x4000, 64, 0}, {"/x/KVL300.bin", 0x4000, 64, 0},
+            // The folder counts as much as the file name; KV210 is looked for first.
+            {"/KV510/KV210.cri", 0x8A00, 0x4A40, 1}};
+        for (const auto &c : cases) {
+            const FirmwareModel m = model(c.path);
+            QVERIFY2(m.startAddress == c.start && m.imageStart == c.imageStart
+                         && m.headerBlocks == c.headerBlocks,
+                     c.path);
+        }
         const FirmwareModel kv210 = model("/fw/KV210_v3.cri");
-        QCOMPARE(kv210.startAddress, quint32(0x8A00));
-        QCOMPARE(kv210.imageStart, 0x4A40);
-        QCOMPARE(kv210.headerBlocks, 1);
         QCOMPARE(kv210.pollInterval, 50ms);
         QCOMPARE(kv210.parseInterval, 10ms);
         QVERIFY(!kv210.kv260);
-        const FirmwareModel kv510 = model("C:/KV510/app.bin");
-        QCOMPARE(kv510.startAddress, quint32(0x9000));
-        QCOMPARE(kv510.imageStart, 0x5040);
-        QCOMPARE(kv510.headerBlocks, 8);
-        QCOMPARE(kv510.pollInterval, 120ms);
-        QCOMPARE(kv510.parseInterval, 40ms);
-        for (const char *path : {"/x/KV610.cri", "/x/KVL300.bin"}) {
-            const FirmwareModel m = model(path);
-            QCOMPARE(m.startAddress, quint32(0x4000));
-            QCOMPARE(m.imageStart, 64);
-            QCOMPARE(m.headerBlocks, 0);
-        }
+        QCOMPARE(model("C:/KV510/app.bin").pollInterval, 120ms);
+        QCOMPARE(model("C:/KV510/app.bin").parseInterval, 40ms);
         QVERIFY(model("/x/KV260.bin").kv260);
-        // The folder counts as much as the file name; KV210 is looked for first.
-        QCOMPARE(model("/KV510/KV210.cri").startAddress, quint32(0x8A00));
 
         // A path naming no model is refused in a fresh run (the search is
         // case-sensitive), keeps an earlier update's addresses, and is
@@ -185,7 +181,6 @@ private slots:
                  closed(bytes({0xA5, 0x70}) + QByteArray(64, '\0')).toHex());
         bench.exchange.receive(bytes({0xA5, 0x70}));
         const QByteArray completion = closed(bytes({0xD2, 0x70}) + QByteArray(64, '\0'));
-        QCOMPARE(completion.size(), 67);
         QCOMPARE(bench.last().toHex(), completion.toHex());
         QCOMPARE(bench.frames.size(), 5);
         // Only the completion answer ends the update.

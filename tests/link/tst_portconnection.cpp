@@ -49,17 +49,7 @@ private slots:
         QCOMPARE(log.last().first().toString(), QStringLiteral("Close port\r\n"));
     }
 
-    void closingAClosedPortSaysNothing()
-    {
-        PortConnection port;
-        QSignalSpy opened(&port, &PortConnection::signalOpenPort);
-        QSignalSpy log(&port, &PortConnection::signalWriteLog);
-        port.closeSerialPort();
-        QCOMPARE(opened.count(), 0);
-        QCOMPARE(log.count(), 0);
-        port.writeData(QByteArrayLiteral("\x31\xFF\xDC")); // to a closed port: harmless
-    }
-
+    // A port that does not open only logs; closing or writing to it is harmless.
     void failedOpenOnlyLogs()
     {
         PortConnection port;
@@ -68,25 +58,12 @@ private slots:
         const QString name = QStringLiteral("/dev/volmar-no-such-port");
         port.openSerialPort(name);
         QVERIFY(!port.isOpen());
+        port.closeSerialPort();
+        port.writeData(QByteArrayLiteral("\x31\xFF\xDC"));
         QCOMPARE(opened.count(), 0);
         QCOMPARE(log.count(), 1);
         QCOMPARE(log.first().first().toString(),
                  QStringLiteral("Error open port ") + name + QStringLiteral("\r\n"));
-    }
-
-    void hangUpIsReportedAsConverterLoss()
-    {
-        auto line = std::make_unique<PseudoTerminal>();
-        PortConnection port;
-        port.openSerialPort(line->slavePath());
-        QVERIFY(port.isOpen());
-        QSignalSpy lost(&port, &PortConnection::signalHandleError);
-        QSignalSpy opened(&port, &PortConnection::signalOpenPort);
-        line->close();
-        QTRY_VERIFY_WITH_TIMEOUT(lost.count() >= 1, 5000);
-        QVERIFY(!port.isOpen());
-        QCOMPARE(opened.count(), 1);
-        QCOMPARE(opened.first().first().toBool(), false);
     }
 };
 

@@ -9,16 +9,6 @@ class TestWidgets : public QObject
 {
     Q_OBJECT
 private slots:
-    void switchGeometry()
-    {
-        Switch sw;
-        QCOMPARE(sw.sizeHint(), QSize(38, 22));
-        Switch small(QBrush(Qt::red));
-        QCOMPARE(small.sizeHint(), QSize(30, 18));
-        QCOMPARE(sw.offset(), 8);
-        QCOMPARE(sw.cursor().shape(), Qt::PointingHandCursor);
-    }
-
     void clickSlidesTheThumbAndSignals()
     {
         Switch sw;
@@ -35,6 +25,12 @@ private slots:
         QVERIFY(!sw.isOn());
         QTRY_COMPARE(sw.offset(), 8);
         QCOMPARE(sw.thumbBrush().color(), QColor("#B9B9B9"));
+        // A click during the animation restarts it from its start.
+        QTest::mouseClick(&sw, Qt::LeftButton); // on: 8 -> 19
+        QTest::mouseClick(&sw, Qt::LeftButton); // off, from wherever it is
+        QTest::mouseClick(&sw, Qt::LeftButton); // on again: starts at 8
+        QCOMPARE(sw.animation()->startValue().toInt(), 8);
+        QCOMPARE(sw.animation()->endValue().toInt(), 19);
     }
 
     void initialStateNeedsArming()
@@ -64,42 +60,20 @@ private slots:
         QCOMPARE(toggled.count(), 0);
     }
 
-    void clickDuringAnimationRestartsFromItsStart()
-    {
-        Switch sw;
-        sw.resize(sw.sizeHint());
-        sw.show();
-        QTest::mouseClick(&sw, Qt::LeftButton); // on: 8 -> 19
-        QTest::mouseClick(&sw, Qt::LeftButton); // off, from wherever it is
-        QTest::mouseClick(&sw, Qt::LeftButton); // on again: starts at 8
-        QCOMPARE(sw.animation()->startValue().toInt(), 8);
-        QCOMPARE(sw.animation()->endValue().toInt(), 19);
-        QCOMPARE(sw.animation()->duration(), 120);
-    }
-
     void tiles()
     {
         QWidget page;
         WidgetTar caption(&page, true);
         WidgetTar sensor(&page, false);
-        QCOMPARE(caption.size(), QSize(129, 99));
-        QCOMPARE(sensor.size(), QSize(139, 99));
         QVERIFY(!caption.isHidden());
         QVERIFY(sensor.isHidden()); // shown only by the calibration run
-        QCOMPARE(caption.labelText(1), QStringLiteral("Литры"));
-        QVERIFY(caption.labelText(2).isEmpty());
-        QCOMPARE(sensor.labelText(4), QStringLiteral("Стабилен"));
-        sensor.setLabel1Text(QStringLiteral("Датчик#1234"));
         caption.setLabel4Text(QStringLiteral("ignored")); // a caption has one label
-        QCOMPARE(sensor.labelText(1), QStringLiteral("Датчик#1234"));
         QVERIFY(caption.labelText(4).isEmpty());
-        sensor.setOffset(7);
-        QCOMPARE(sensor.getOffset(), 7);
     }
 
     // 139 x 99 is the least a sensor tile takes: it widens for a long line,
-    // heightens for more lines, and the tiles right of it in its row move
-    // along so that the row stays edge to edge.
+    // heightens for more lines, shrinks back, and the tiles right of it in
+    // its row move along (long texts in place: tst_textfit).
     void tilesGrowForTheirTextsAndKeepTheirRow()
     {
         QWidget page;
@@ -128,9 +102,7 @@ private slots:
             return true;
         };
 
-        const QString serial = QStringLiteral("Датчик#-2147483648-2147483648");
-        first.setLabel1Text(serial);
-        QCOMPARE(first.labelText(1), serial);
+        first.setLabel1Text(QStringLiteral("Датчик#-2147483648-2147483648"));
         QVERIFY(first.width() > 139);
         QCOMPARE(first.height(), 99);
         QVERIFY(labelsFit(first));
